@@ -1,0 +1,7 @@
+#include "mainwindow.h"
+#include "pumpapplication.h"
+
+int main(int argc, char **argv)
+{
+    return runPumpTool<MainWindow>(argc, argv);
+}

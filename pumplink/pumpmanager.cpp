@@ -1,0 +1,326 @@
+#include "pumpmanager.h"
+
+#include "commandset.h"
+#include "pumplog.h"
+#include "pumpworker.h"
+
+#include <QCoreApplication>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QSerialPortInfo>
+#include <QSet>
+
+namespace {
+
+// Each serial frame waits at most this long to be written and as long again for
+// the pump's answer, which is handled inside that wait.
+constexpr int serialWaitMs = 100;
+
+// A flood of datagrams must not hold the window's thread: only this many are
+// handled per notification before the event loop runs again.
+constexpr int datagramsPerNotification = 64;
+
+// Large enough for a thousand pumps answering one broadcast at the same moment.
+constexpr int socketReceiveBufferBytes = 4 * 1024 * 1024;
+
+// How often a destructor waiting for a pacing worker delivers the frames it hands over.
+constexpr unsigned long workerDrainIntervalMs = 5;
+
+} // namespace
+
+PumpManager::PumpManager(QObject *parent)
+    : QObject(parent)
+    , connectionName(ethernetConnectionName)
+    , ignoreReplies(false)
+{
+    connect(&udpSocket, &QUdpSocket::connected, this, &PumpManager::socketConnected);
+    connect(&udpSocket, &QUdpSocket::disconnected, this, &PumpManager::socketDisconnected);
+    connect(&udpSocket, &QUdpSocket::readyRead, this, &PumpManager::readSocketDatagrams);
+    connect(&serialPort, &QSerialPort::readyRead, this, &PumpManager::readSerialData);
+    connect(&serialPort, &QSerialPort::errorOccurred, this, &PumpManager::handleError);
+
+    auto *worker = new PumpWorker;
+    worker->moveToThread(&workerThread);
+    connect(&workerThread, &QThread::finished, worker, &QObject::deleteLater);
+    if (CommandSet::readsSettings())
+        connect(this, &PumpManager::startGetWorker, worker, &PumpWorker::getWorker);
+    connect(this, &PumpManager::startSetWorker, worker, &PumpWorker::setWorker);
+    connect(worker, &PumpWorker::setWorkerFinished, this, &PumpManager::on_setWorker_finished);
+    workerThread.start(QThread::InheritPriority);
+}
+
+PumpManager::~PumpManager()
+{
+    closeSerialPort();
+    workerThread.quit();
+    // A sequence still pacing hands its frames to the socket on this thread; keep
+    // delivering them while waiting, so it finishes exactly as it would have.
+    while (!workerThread.wait(workerDrainIntervalMs))
+        QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
+    managerLog("~PumpManager");
+}
+
+SerialPortNaming PumpManager::nativeSerialPortNaming()
+{
+#ifdef Q_OS_WIN
+    return SerialPortNaming::Windows;
+#else
+    return SerialPortNaming::Other;
+#endif
+}
+
+bool PumpManager::offersSerialPort(const QString &portName, SerialPortNaming naming)
+{
+    if (naming == SerialPortNaming::Windows)
+        return portName.startsWith(QLatin1String("COM"));
+    return !portName.isEmpty();
+}
+
+void PumpManager::scanSerialPorts()
+{
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &port : ports) {
+        managerLog("scanSerialPorts") << port.portName() << "detected.";
+        if (offersSerialPort(port.portName()))
+            emit serialPortFound(port.portName());
+    }
+}
+
+void PumpManager::setConnection(QString connection)
+{
+    managerLog("setConnection");
+    connectionName = connection;
+    ignoreReplies = false;
+    if (serialPort.isOpen())
+        serialPort.close();
+    closeSocket();
+    if (connection != ethernetConnectionName)
+        openSerialPort(connection);
+}
+
+bool PumpManager::openSerialPort(QString portName)
+{
+    managerLog("openSerialPort") << portName;
+    if (portName == ethernetConnectionName)
+        return false;
+    serialPort.setPortName(portName);
+    serialPort.setBaudRate(QSerialPort::Baud115200);
+    serialPort.setDataBits(QSerialPort::Data8);
+    serialPort.setParity(QSerialPort::NoParity);
+    serialPort.setStopBits(QSerialPort::OneStop);
+    serialPort.setFlowControl(QSerialPort::NoFlowControl);
+    const bool opened = serialPort.open(QIODevice::ReadWrite);
+    if (opened)
+        managerLog("openSerialPort") << "Serial Port" << portName << "connected";
+    else
+        managerLog("openSerialPort") << "Serial Port" << portName << "connection error";
+    return opened;
+}
+
+void PumpManager::closeSerialPort()
+{
+    managerLog("closeSerialPort");
+    if (serialPort.isOpen())
+        serialPort.close();
+}
+
+void PumpManager::closeSocket()
+{
+    if (udpSocket.state() != QAbstractSocket::UnconnectedState || udpSocket.isOpen())
+        udpSocket.close();
+}
+
+void PumpManager::connectToPump(QString address)
+{
+    closeSocket();
+    // Only an address literal is contacted: text that would need a name lookup
+    // cannot be a pump's address and never leaves the machine as a query.
+    const QHostAddress pumpAddress(address);
+    if (!pumpAddress.isNull())
+        udpSocket.connectToHost(pumpAddress, PumpProtocol::pumpPort, QIODevice::ReadWrite);
+    ignoreReplies = false;
+}
+
+void PumpManager::searchPumps()
+{
+    closeSocket();
+    ignoreReplies = false;
+    if (connectionName == ethernetConnectionName)
+        broadcastIdentityQuery();
+    else if (serialPort.isOpen())
+        serialPort.write(PumpProtocol::identityQueryFrame());
+}
+
+void PumpManager::broadcastIdentityQuery()
+{
+    if (!udpSocket.bind(QHostAddress(QHostAddress::AnyIPv4), 0))
+        return;
+    udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                              socketReceiveBufferBytes);
+    const QByteArray query = PumpProtocol::identityQueryFrame();
+    udpSocket.writeDatagram(query, QHostAddress(QHostAddress::Broadcast), PumpProtocol::pumpPort);
+
+    // The limited broadcast leaves through the one adapter the routing table picks;
+    // pumps on every other adapter hear the query through its directed broadcast.
+    QSet<quint32> sent;
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : interfaces) {
+        const QNetworkInterface::InterfaceFlags flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp)
+            || !flags.testFlag(QNetworkInterface::CanBroadcast)
+            || flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            const QHostAddress broadcast = entry.broadcast();
+            if (broadcast.protocol() != QAbstractSocket::IPv4Protocol
+                || broadcast == QHostAddress(QHostAddress::Broadcast)
+                || sent.contains(broadcast.toIPv4Address()))
+                continue;
+            sent.insert(broadcast.toIPv4Address());
+            udpSocket.writeDatagram(query, broadcast, PumpProtocol::pumpPort);
+        }
+    }
+}
+
+void PumpManager::getPumpSettings(QString port)
+{
+    ignoreReplies = false;
+    if (port == ethernetConnectionName)
+        return;
+    if (!serialPort.isOpen())
+        openSerialPort(port);
+    if (!serialPort.isOpen()) {
+        managerLog("getPumpSettings") << "Serial Port" << port << "is not open";
+        return;
+    }
+    sendSerialSequence(CommandSet::queryFrames());
+}
+
+bool PumpManager::setPumpSettings(PUMP_MODEL_T pump)
+{
+    managerLog("setPumpSettings") << connectionName;
+    ignoreReplies = true;
+    if (connectionName == ethernetConnectionName) {
+        emit startSetWorker(&udpSocket, pump);
+        return true;
+    }
+    if (!serialPort.isOpen())
+        return false;
+    sendSerialSequence(CommandSet::writeFrames(pump));
+    closeSerialPort();
+    managerLog("setPumpSettings") << "Serial port settings updated";
+    return true;
+}
+
+void PumpManager::sendSerialSequence(const QVector<QByteArray> &frames)
+{
+    for (const QByteArray &frame : frames) {
+        // A port closed under the sequence (device unplugged) takes no more frames.
+        if (!serialPort.isOpen())
+            return;
+        serialPort.write(frame);
+        serialPort.waitForBytesWritten(serialWaitMs);
+        // The pump's answer is handled by readSerialData inside this wait.
+        serialPort.waitForReadyRead(serialWaitMs);
+    }
+}
+
+void PumpManager::socketConnected()
+{
+    managerLog("socketConnected") << udpSocket.peerAddress();
+    udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                              socketReceiveBufferBytes);
+    if (CommandSet::readsSettings())
+        emit startGetWorker(&udpSocket);
+}
+
+void PumpManager::socketDisconnected()
+{
+    managerLog("socketDisconnected");
+}
+
+void PumpManager::socketBytesWritten(qint64) { }
+
+void PumpManager::readSocketDatagrams()
+{
+    int handled = 0;
+    while (udpSocket.hasPendingDatagrams() && handled < datagramsPerNotification) {
+        const QNetworkDatagram datagram = udpSocket.receiveDatagram();
+        ++handled;
+        if (!ignoreReplies)
+            takeReply(datagram.data());
+    }
+    if (udpSocket.hasPendingDatagrams())
+        QMetaObject::invokeMethod(this, &PumpManager::readSocketDatagrams, Qt::QueuedConnection);
+}
+
+void PumpManager::writeSerialData(QByteArray data)
+{
+    serialPort.write(data);
+}
+
+void PumpManager::readSerialData()
+{
+    const QByteArray chunk = serialPort.readAll();
+    if (ignoreReplies) {
+        serialFramer.clear();
+        return;
+    }
+    const QVector<QByteArray> replies = serialFramer.feed(chunk);
+    for (const QByteArray &reply : replies)
+        takeReply(reply);
+}
+
+void PumpManager::takeReply(const QByteArray &line)
+{
+    const QByteArray upper = PumpProtocol::upperCased(line);
+    if (PumpProtocol::isReply(upper))
+        parsePumpResponse(upper.toStdString());
+}
+
+void PumpManager::handleError(QSerialPort::SerialPortError error)
+{
+    // A resource error means the device is gone; closing the port stops the stream
+    // of notifications, and the next search or selection opens it again.
+    if (error != QSerialPort::ResourceError || !serialPort.isOpen())
+        return;
+    managerLog("handleError") << "Serial Port" << serialPort.portName() << "lost";
+    serialPort.close();
+}
+
+void PumpManager::serialBytesWritten(qint64 bytes)
+{
+    managerLog("serialBytesWritten") << bytes << " bytes written...";
+}
+
+void PumpManager::on_setWorker_finished()
+{
+    managerLog("on_setWorker_finished");
+    closeSocket();
+    if (serialPort.isOpen())
+        serialPort.close();
+}
+
+void PumpManager::parsePumpResponse(std::string response)
+{
+    const QByteArray line = QByteArray::fromStdString(response);
+    if (!PumpProtocol::isReply(line))
+        return;
+    const PumpProtocol::Reply reply = PumpProtocol::splitReply(line);
+    const QString mnemonic = QString::fromUtf8(reply.mnemonic);
+    if (!reply.hasValue) {
+        // An echoed query or a truncated line: nothing to show, and no field blanked.
+        managerLog("parsePumpResponse") << "[Error] Reply without value:" << mnemonic;
+        return;
+    }
+    const QString value = QString::fromUtf8(reply.value);
+    managerLog("parsePumpResponse") << "Command:" << mnemonic << "Value: " << value;
+    const CommandSet::ReplyRoute *route = CommandSet::findRoute(reply.mnemonic);
+    if (!route) {
+        managerLog("parsePumpResponse") << "[Error] Unknown Response:" << mnemonic;
+        return;
+    }
+    if (route->signal)
+        emit(this->*route->signal)(value);
+}

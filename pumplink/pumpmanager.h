@@ -1,0 +1,95 @@
+#ifndef PUMPMANAGER_H
+#define PUMPMANAGER_H
+
+#include "pumpmodel.h"
+#include "pumpprotocol.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QThread>
+#include <QUdpSocket>
+#include <string>
+
+// The connection name of the Ethernet transport; any other name is a serial port.
+inline const QString ethernetConnectionName = QStringLiteral("ETHERNET");
+
+// How a platform names its serial ports decides which ones are offered.
+enum class SerialPortNaming { Windows, Other };
+
+// The one object through which a window talks to pumps. It owns both transports
+// and the thread that paces Ethernet sequences, and answers only through signals.
+class PumpManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PumpManager(QObject *parent = nullptr);
+    ~PumpManager() override;
+
+    void scanSerialPorts();
+    void setConnection(QString connection);
+    bool openSerialPort(QString portName);
+    void closeSerialPort();
+    void connectToPump(QString address);
+    void searchPumps();
+    void getPumpSettings(QString port);
+    // False when nothing could be sent because the serial port is not open.
+    bool setPumpSettings(PUMP_MODEL_T pump);
+
+    // On Windows only "COM" ports are serial ports a pump hangs on; elsewhere the
+    // system lists serial devices only, so every one of them is offered.
+    static bool offersSerialPort(const QString &portName,
+                                 SerialPortNaming naming = nativeSerialPortNaming());
+    static SerialPortNaming nativeSerialPortNaming();
+
+signals:
+    void idAvailable(QString);
+#if PUMP_PROGRAM != PUMP_KEY_TOOL
+    void amAvailable(QString);
+    void ipAvailable(QString);
+    void smAvailable(QString);
+    void dgAvailable(QString);
+    void dns1Available(QString);
+    void dns2Available(QString);
+#endif
+#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
+    void ttAvailable(QString);
+    void uhAvailable(QString);
+    void umAvailable(QString);
+    void cmAvailable(QString);
+    void btAvailable(QString);
+    void tnAvailable(QString);
+    void paAvailable(QString);
+#endif
+    void serialPortFound(QString);
+    void serialPortReady();
+    void startGetWorker(QUdpSocket *);
+    void startSetWorker(QUdpSocket *, PUMP_MODEL_T);
+
+private slots:
+    void socketConnected();
+    void socketDisconnected();
+    void socketBytesWritten(qint64);
+    void readSocketDatagrams();
+    void writeSerialData(QByteArray data);
+    void readSerialData();
+    void handleError(QSerialPort::SerialPortError error);
+    void serialBytesWritten(qint64 bytes);
+    void on_setWorker_finished();
+
+private:
+    void parsePumpResponse(std::string response);
+    void takeReply(const QByteArray &line);
+    void closeSocket();
+    void broadcastIdentityQuery();
+    void sendSerialSequence(const QVector<QByteArray> &frames);
+
+    QUdpSocket udpSocket;
+    QSerialPort serialPort;
+    QThread workerThread;
+    QString connectionName;
+    bool ignoreReplies;
+    SerialReplyFramer serialFramer;
+};
+
+#endif // PUMPMANAGER_H

@@ -1,0 +1,60 @@
+#ifndef PUMPPROTOCOL_H
+#define PUMPPROTOCOL_H
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// The pump's line protocol: every command is STX, a three-letter mnemonic, an
+// optional "," and value, and CR; every reply repeats the mnemonic behind one lead
+// character and carries its value between a separator and the final CR.
+namespace PumpProtocol {
+
+constexpr char stx = 0x02;
+constexpr char cr = 0x0d;
+constexpr quint16 pumpPort = 58765;
+
+// Shortest complete reply that still carries a value: lead, mnemonic, separator, CR.
+constexpr int minimumReplyWithValue = 6;
+
+QByteArray queryFrame(const char *mnemonic);
+QByteArray setFrame(const char *mnemonic, const QString &value);
+QByteArray saveFrame();
+QByteArray identityQueryFrame();
+
+// Pumps answer in any case; only ASCII letters are folded so that UTF-8 values
+// pass through byte for byte.
+QByteArray upperCased(QByteArray line);
+
+// A reply line taken apart: the mnemonic at positions 1 to 3 and the value between
+// the separator at position 4 and the last byte.
+struct Reply
+{
+    QByteArray mnemonic;
+    QByteArray value;
+    bool hasValue = false;
+};
+
+// Lines of four bytes or fewer carry no mnemonic and are not replies at all.
+bool isReply(const QByteArray &line);
+Reply splitReply(const QByteArray &line);
+
+} // namespace PumpProtocol
+
+// Cuts a serial byte stream into STX ... CR replies, however the bytes are chunked.
+// Bytes outside a reply are dropped, and a reply that never ends is abandoned once
+// it exceeds maximumReplyLength, so a babbling line cannot grow memory.
+class SerialReplyFramer
+{
+public:
+    static constexpr int maximumReplyLength = 1024;
+
+    QVector<QByteArray> feed(const QByteArray &chunk);
+    void clear();
+    bool isInsideReply() const { return !pending.isEmpty(); }
+
+private:
+    QByteArray pending;
+};
+
+#endif // PUMPPROTOCOL_H

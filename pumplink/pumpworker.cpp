@@ -1,0 +1,61 @@
+#include "pumpworker.h"
+
+#include "commandset.h"
+#include "pumplog.h"
+
+#include <QThread>
+#include <QUdpSocket>
+
+namespace {
+
+constexpr unsigned long framePauseMs = 100;
+
+// QUdpSocket may only be used on its own thread. The frame is queued there and
+// leaves from the very socket that receives the replies; queued calls keep their
+// order, so a completion emitted after the last frame arrives after it has left.
+void sendFrame(QUdpSocket *socket, const QByteArray &frame)
+{
+    if (!socket)
+        return;
+    QMetaObject::invokeMethod(
+        socket,
+        [socket, frame] {
+            if (socket->state() == QAbstractSocket::ConnectedState)
+                socket->write(frame);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
+PumpWorker::PumpWorker(QObject *parent)
+    : QObject(parent)
+{ }
+
+void PumpWorker::getWorker(QUdpSocket *socket)
+{
+    managerLog("getWorker");
+    if (!socket)
+        return;
+    const QVector<QByteArray> frames = CommandSet::queryFrames();
+    for (int i = 0; i < frames.size(); ++i) {
+        if (i > 0)
+            QThread::msleep(framePauseMs);
+        sendFrame(socket, frames.at(i));
+    }
+    if (!frames.isEmpty() && CommandSet::pausesAfterLastQuery())
+        QThread::msleep(framePauseMs);
+}
+
+void PumpWorker::setWorker(QUdpSocket *socket, PUMP_MODEL_T pump)
+{
+    managerLog("setWorker");
+    const QVector<QByteArray> frames = CommandSet::writeFrames(pump);
+    for (int i = 0; i < frames.size(); ++i) {
+        sendFrame(socket, frames.at(i));
+        // The save frame is last and needs no pause: the pump restarts on it.
+        if (i + 1 < frames.size())
+            QThread::msleep(framePauseMs);
+    }
+    emit setWorkerFinished();
+}

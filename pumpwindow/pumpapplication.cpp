@@ -1,0 +1,20 @@
+#include "pumpapplication.h"
+
+#include <QIcon>
+
+void prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+}
+
+void setProgramIcon()
+{
+#ifndef Q_OS_WIN
+    // On Windows the executable's IDI_ICON1 resource is the window's icon already.
+    QIcon icon;
+    for (const int size : { 16, 24, 32, 48, 256 })
+        icon.addFile(QStringLiteral(":/images/icon-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+#endif
+}
