@@ -8,120 +8,73 @@
 namespace CommandSet {
 
 // ---- The one place where the three programs differ in what they say to a pump ----
+namespace {
+
+#if PUMP_PROGRAM == PUMP_KEY_TOOL
+constexpr bool programReadsSettings = false;
+constexpr bool programPausesAfterLastQuery = false;
+#else
+constexpr bool programReadsSettings = true;
+// The IP tool's pump needs the pause after its sixth answer as well.
+constexpr bool programPausesAfterLastQuery = PUMP_PROGRAM == PUMP_IP_TOOL;
+
+// The six IP settings open the table of both network programs.
+const QVector<Setting> ipSettings = {
+    { "NAM", &PUMP_MODEL_T::am }, { "NIP", &PUMP_MODEL_T::ip },   { "NSM", &PUMP_MODEL_T::sm },
+    { "NDG", &PUMP_MODEL_T::dg }, { "ND1", &PUMP_MODEL_T::dns1 }, { "ND2", &PUMP_MODEL_T::dns2 },
+};
+const QVector<ReplyRoute> ipReplies = {
+    { "NID", &PumpManager::idAvailable },   { "NAM", &PumpManager::amAvailable },
+    { "NIP", &PumpManager::ipAvailable },   { "NSM", &PumpManager::smAvailable },
+    { "NDG", &PumpManager::dgAvailable },   { "ND1", &PumpManager::dns1Available },
+    { "ND2", &PumpManager::dns2Available },
+};
+#endif
+
 #if PUMP_PROGRAM == PUMP_NETWORK_TOOL
-
-const QVector<Setting> &settings()
-{
-    static const QVector<Setting> table = {
-        { "NAM", &PUMP_MODEL_T::am },   { "NIP", &PUMP_MODEL_T::ip },
-        { "NSM", &PUMP_MODEL_T::sm },   { "NDG", &PUMP_MODEL_T::dg },
-        { "ND1", &PUMP_MODEL_T::dns1 }, { "ND2", &PUMP_MODEL_T::dns2 },
-        { "NTT", &PUMP_MODEL_T::tt },   { "NUH", &PUMP_MODEL_T::uh },
-        { "NUM", &PUMP_MODEL_T::um },   { "NCM", &PUMP_MODEL_T::cm },
-        { "NBT", &PUMP_MODEL_T::bt },   { "NTN", &PUMP_MODEL_T::tn },
-        { "NPA", &PUMP_MODEL_T::pa },
-    };
-    return table;
-}
-
-const QVector<ReplyRoute> &replyRoutes()
-{
-    static const QVector<ReplyRoute> table = {
-        { "NID", &PumpManager::idAvailable },
-        { "NAM", &PumpManager::amAvailable },
-        { "NIP", &PumpManager::ipAvailable },
-        { "NSM", &PumpManager::smAvailable },
-        { "NDG", &PumpManager::dgAvailable },
-        { "ND1", &PumpManager::dns1Available },
-        { "ND2", &PumpManager::dns2Available },
-        { "NTT", &PumpManager::ttAvailable },
-        { "NUH", &PumpManager::uhAvailable },
-        { "NUM", &PumpManager::umAvailable },
-        { "NUO", nullptr },
-        { "NCM", &PumpManager::cmAvailable },
-        { "NBT", &PumpManager::btAvailable },
-        { "NTN", &PumpManager::tnAvailable },
-        { "NPA", &PumpManager::paAvailable },
-    };
-    return table;
-}
-
-bool readsSettings()
-{
-    return true;
-}
-
-bool pausesAfterLastQuery()
-{
-    return false;
-}
-
+const QVector<Setting> programSettings = ipSettings
+    + QVector<Setting> {
+          { "NTT", &PUMP_MODEL_T::tt }, { "NUH", &PUMP_MODEL_T::uh }, { "NUM", &PUMP_MODEL_T::um },
+          { "NCM", &PUMP_MODEL_T::cm }, { "NBT", &PUMP_MODEL_T::bt }, { "NTN", &PUMP_MODEL_T::tn },
+          { "NPA", &PUMP_MODEL_T::pa },
+      };
+const QVector<ReplyRoute> programReplies = ipReplies
+    + QVector<ReplyRoute> {
+          { "NTT", &PumpManager::ttAvailable },
+          { "NUH", &PumpManager::uhAvailable },
+          { "NUM", &PumpManager::umAvailable },
+          // The pump volunteers "NUO"; this program has no use for it and drops it quietly.
+          { "NUO", nullptr },
+          { "NCM", &PumpManager::cmAvailable },
+          { "NBT", &PumpManager::btAvailable },
+          { "NTN", &PumpManager::tnAvailable },
+          { "NPA", &PumpManager::paAvailable },
+      };
 #elif PUMP_PROGRAM == PUMP_IP_TOOL
-
-const QVector<Setting> &settings()
-{
-    static const QVector<Setting> table = {
-        { "NAM", &PUMP_MODEL_T::am },   { "NIP", &PUMP_MODEL_T::ip },
-        { "NSM", &PUMP_MODEL_T::sm },   { "NDG", &PUMP_MODEL_T::dg },
-        { "ND1", &PUMP_MODEL_T::dns1 }, { "ND2", &PUMP_MODEL_T::dns2 },
-    };
-    return table;
-}
-
-const QVector<ReplyRoute> &replyRoutes()
-{
-    static const QVector<ReplyRoute> table = {
-        { "NID", &PumpManager::idAvailable },   { "NAM", &PumpManager::amAvailable },
-        { "NIP", &PumpManager::ipAvailable },   { "NSM", &PumpManager::smAvailable },
-        { "NDG", &PumpManager::dgAvailable },   { "ND1", &PumpManager::dns1Available },
-        { "ND2", &PumpManager::dns2Available },
-    };
-    return table;
-}
-
-bool readsSettings()
-{
-    return true;
-}
-
-bool pausesAfterLastQuery()
-{
-    return true;
-}
-
+const QVector<Setting> programSettings = ipSettings;
+const QVector<ReplyRoute> programReplies = ipReplies;
 #elif PUMP_PROGRAM == PUMP_KEY_TOOL
-
-const QVector<Setting> &settings()
-{
-    static const QVector<Setting> table = {
-        { "NK1", &PUMP_MODEL_T::nk1 }, { "NK2", &PUMP_MODEL_T::nk2 }, { "NK3", &PUMP_MODEL_T::nk3 },
-        { "NK4", &PUMP_MODEL_T::nk4 }, { "NK5", &PUMP_MODEL_T::nk5 },
-    };
-    return table;
-}
-
-const QVector<ReplyRoute> &replyRoutes()
-{
-    static const QVector<ReplyRoute> table = {
-        { "NID", &PumpManager::idAvailable },
-    };
-    return table;
-}
-
-bool readsSettings()
-{
-    return false;
-}
-
-bool pausesAfterLastQuery()
-{
-    return false;
-}
-
+const QVector<Setting> programSettings = {
+    { "NK1", &PUMP_MODEL_T::nk1 }, { "NK2", &PUMP_MODEL_T::nk2 }, { "NK3", &PUMP_MODEL_T::nk3 },
+    { "NK4", &PUMP_MODEL_T::nk4 }, { "NK5", &PUMP_MODEL_T::nk5 },
+};
+const QVector<ReplyRoute> programReplies = {
+    { "NID", &PumpManager::idAvailable },
+};
 #else
 #error "Unknown PUMP_PROGRAM"
 #endif
+
+} // namespace
 // ---- End of the program-specific tables ----
+
+const QVector<Setting> &settings() { return programSettings; }
+
+const QVector<ReplyRoute> &replyRoutes() { return programReplies; }
+
+bool readsSettings() { return programReadsSettings; }
+
+bool pausesAfterLastQuery() { return programPausesAfterLastQuery; }
 
 QVector<QByteArray> queryFrames()
 {

@@ -1,7 +1,0 @@
-#include "mainwindow.h"
-#include "pumpapplication.h"
-
-int main(int argc, char **argv)
-{
-    return runPumpTool<MainWindow>(argc, argv);
-}

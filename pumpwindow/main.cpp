@@ -1,0 +1,4 @@
+#include "mainwindow.h"
+#include "pumpapplication.h"
+
+int main(int argc, char **argv) { return runPumpTool<MainWindow>(argc, argv); }

@@ -1,0 +1,458 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "addressfield.h"
+#include "commandset.h"
+#include "identity.h"
+#include "windowlog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMovie>
+#include <QPushButton>
+#include <QSlider>
+#include <QSysInfo>
+#include <QUrl>
+
+namespace {
+
+constexpr int searchTimeMs = 3000;
+constexpr int restartTimeMs = 15000;
+
+const QString unmarkedStyle = QStringLiteral("QLineEdit {}");
+const QString markedStyle = QStringLiteral("QLineEdit {color: red;}");
+// The pump takes the value up to the CR; the switch texts carry one of their own.
+const QString switchOn = QStringLiteral("On\r");
+const QString switchOff = QStringLiteral("Off\r");
+
+QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
+
+QString PUMP_MODEL_T::*recordField(const char *mnemonic)
+{
+    for (const CommandSet::Setting &setting : CommandSet::settings()) {
+        if (qstrcmp(setting.mnemonic, mnemonic) == 0)
+            return setting.field;
+    }
+    return nullptr;
+}
+
+bool marksWrongInput(FieldKind kind)
+{
+    return kind == FieldKind::Address || kind == FieldKind::Key;
+}
+
+} // namespace
+
+void logStartupBanner(const char *buildDate, const char *buildTime)
+{
+    qDebug() << QCoreApplication::applicationName() << "Application started.";
+    qDebug() << "Build Arch: " << QSysInfo::buildCpuArchitecture()
+             << ", Run Arch: " << QSysInfo::currentCpuArchitecture();
+    qDebug() << "Compiled with Qt Version: " << QT_VERSION_STR;
+    qDebug() << "C++ Version: " << __cplusplus;
+    qDebug() << "Date: " << buildDate << " at " << buildTime;
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    // The hint alone fixes nothing outside Windows; the layout is absolute.
+    setFixedSize(size());
+    logStartupBanner(__DATE__, __TIME__);
+    qRegisterMetaType<PUMP_MODEL_T>("PUMP_MODEL_T");
+    connectManager();
+
+    fields = formFields();
+    disableForm();
+    connect(ui->dropDownConnection, QOverload<int>::of(&QComboBox::activated), this,
+            &MainWindow::on_pump_connection_changed);
+    connect(ui->dropDownPumps, QOverload<int>::of(&QComboBox::activated), this,
+            &MainWindow::on_pump_selected);
+    pumpManager.scanSerialPorts();
+
+    spinner = std::make_unique<QMovie>(QStringLiteral(":/images/ajax-loader.gif"));
+    ui->labelSpinner->setMovie(spinner.get());
+    ui->labelSpinner->hide();
+    ui->labelSpinner_text->hide();
+    // Running while hidden, so the overlay always shows a moving spinner.
+    spinner->start();
+
+    searchTimer.setObjectName(QStringLiteral("searchTimer"));
+    searchTimer.setSingleShot(true);
+    searchTimer.setInterval(searchTimeMs);
+    connect(&searchTimer, &QTimer::timeout, this, &MainWindow::on_search_timeout);
+    restartTimer.setObjectName(QStringLiteral("restartTimer"));
+    restartTimer.setSingleShot(true);
+    restartTimer.setInterval(restartTimeMs);
+    connect(&restartTimer, &QTimer::timeout, this, &MainWindow::on_submit_timeout);
+}
+
+MainWindow::~MainWindow() { delete ui; }
+
+// ---- What differs between the programs: the manager's signals and the form ----
+
+void MainWindow::connectManager()
+{
+    connect(&pumpManager, &PumpManager::idAvailable, this, &MainWindow::on_IDAvailable);
+#if PUMP_PROGRAM != PUMP_KEY_TOOL
+    connect(&pumpManager, &PumpManager::amAvailable, this, &MainWindow::on_AMAvailable);
+    connect(&pumpManager, &PumpManager::ipAvailable, this, &MainWindow::on_IPAvailable);
+    connect(&pumpManager, &PumpManager::smAvailable, this, &MainWindow::on_SMAvailable);
+    connect(&pumpManager, &PumpManager::dgAvailable, this, &MainWindow::on_DGAvailable);
+    connect(&pumpManager, &PumpManager::dns1Available, this, &MainWindow::on_DNS1Available);
+    connect(&pumpManager, &PumpManager::dns2Available, this, &MainWindow::on_DNS2Available);
+#endif
+#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
+    connect(&pumpManager, &PumpManager::ttAvailable, this, &MainWindow::on_TTAvailable);
+    connect(&pumpManager, &PumpManager::uhAvailable, this, &MainWindow::on_UHAvailable);
+    connect(&pumpManager, &PumpManager::umAvailable, this, &MainWindow::on_UMAvailable);
+    connect(&pumpManager, &PumpManager::cmAvailable, this, &MainWindow::on_CMAvailable);
+    connect(&pumpManager, &PumpManager::btAvailable, this, &MainWindow::on_BTAvailable);
+    connect(&pumpManager, &PumpManager::tnAvailable, this, &MainWindow::on_TNAvailable);
+    connect(&pumpManager, &PumpManager::paAvailable, this, &MainWindow::on_PAAvailable);
+#endif
+    connect(&pumpManager, &PumpManager::serialPortFound, this, &MainWindow::on_serialPortFound);
+}
+
+// The settings on the form, in the order they are cleared, enabled and submitted.
+QVector<FormField> MainWindow::formFields() const
+{
+#if PUMP_PROGRAM == PUMP_KEY_TOOL
+    return {
+        { "NK1", FieldKind::Key, ui->lineEdit_NK1 }, { "NK2", FieldKind::Key, ui->lineEdit_NK2 },
+        { "NK3", FieldKind::Key, ui->lineEdit_NK3 }, { "NK4", FieldKind::Key, ui->lineEdit_NK4 },
+        { "NK5", FieldKind::Key, ui->lineEdit_NK5 },
+    };
+#else
+    QVector<FormField> ipSettings = {
+        { "NAM", FieldKind::Assignment, ui->dropDownNAM },
+        { "NIP", FieldKind::Address, ui->lineEdit_NIP },
+        { "NSM", FieldKind::Address, ui->lineEdit_NSM },
+        { "NDG", FieldKind::Address, ui->lineEdit_NDG },
+        { "ND1", FieldKind::Address, ui->lineEdit_ND1 },
+        { "ND2", FieldKind::Address, ui->lineEdit_ND2 },
+    };
+#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
+    ipSettings += {
+        { "NTT", FieldKind::Text, ui->lineEdit_NTT }, { "NUH", FieldKind::Text, ui->lineEdit_NUH },
+        { "NUM", FieldKind::Text, ui->lineEdit_NUM }, { "NCM", FieldKind::Switch, ui->cmSlider },
+        { "NBT", FieldKind::Switch, ui->btSlider },   { "NTN", FieldKind::Switch, ui->tnSlider },
+        { "NPA", FieldKind::Text, ui->lineEdit_NPA },
+    };
+#endif
+    return ipSettings;
+#endif
+}
+
+void MainWindow::setFormButtonsEnabled(bool enabled)
+{
+#if PUMP_PROGRAM != PUMP_KEY_TOOL
+    ui->btnBrowser->setEnabled(enabled);
+#endif
+    ui->btnSubmit->setEnabled(enabled);
+    ui->btnReset->setEnabled(enabled);
+}
+
+void MainWindow::on_btnReset_clicked()
+{
+    windowLog("on_btnReset_clicked");
+#if PUMP_PROGRAM == PUMP_KEY_TOOL
+    // Keys are never read back: typed keys are dropped and the form waits for the
+    // next selection.
+    disableForm();
+#else
+    // A live form is refilled from the pump, which throws the technician's edits away.
+    if (ui->dropDownNAM->isEnabled()) {
+        enableForm();
+        on_pump_selected(ui->dropDownPumps->currentIndex());
+    } else {
+        disableForm();
+    }
+#endif
+}
+
+#if PUMP_PROGRAM != PUMP_KEY_TOOL
+void MainWindow::on_AMAvailable(QString s) { showSetting(ui->dropDownNAM, s); }
+void MainWindow::on_IPAvailable(QString s) { showSetting(ui->lineEdit_NIP, s); }
+void MainWindow::on_SMAvailable(QString s) { showSetting(ui->lineEdit_NSM, s); }
+void MainWindow::on_DGAvailable(QString s) { showSetting(ui->lineEdit_NDG, s); }
+void MainWindow::on_DNS1Available(QString s) { showSetting(ui->lineEdit_ND1, s); }
+void MainWindow::on_DNS2Available(QString s) { showSetting(ui->lineEdit_ND2, s); }
+#endif
+#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
+void MainWindow::on_TTAvailable(QString s) { showSetting(ui->lineEdit_NTT, s); }
+void MainWindow::on_UHAvailable(QString s) { showSetting(ui->lineEdit_NUH, s); }
+void MainWindow::on_UMAvailable(QString s) { showSetting(ui->lineEdit_NUM, s); }
+void MainWindow::on_CMAvailable(QString s) { showSetting(ui->cmSlider, s); }
+void MainWindow::on_BTAvailable(QString s) { showSetting(ui->btSlider, s); }
+void MainWindow::on_TNAvailable(QString s) { showSetting(ui->tnSlider, s); }
+void MainWindow::on_PAAvailable(QString s) { showSetting(ui->lineEdit_NPA, s); }
+#endif
+
+// ---- The behaviour all three programs share ----
+
+void MainWindow::resetForm()
+{
+    for (const FormField &field : qAsConst(fields)) {
+        switch (field.kind) {
+        case FieldKind::Assignment:
+            static_cast<QComboBox *>(field.editor)->setCurrentIndex(0);
+            break;
+        case FieldKind::Switch:
+            static_cast<QSlider *>(field.editor)->setValue(0);
+            break;
+        case FieldKind::Address:
+        case FieldKind::Text:
+        case FieldKind::Key:
+            static_cast<QLineEdit *>(field.editor)->setText(QString());
+            break;
+        }
+    }
+    setMarkingCleared();
+    ui->labelSpinner->hide();
+    ui->labelSpinner_text->hide();
+}
+
+void MainWindow::setMarkingCleared()
+{
+    for (const FormField &field : qAsConst(fields)) {
+        if (marksWrongInput(field.kind))
+            field.editor->setStyleSheet(unmarkedStyle);
+    }
+}
+
+void MainWindow::enableForm()
+{
+    resetForm();
+    setFormButtonsEnabled(true);
+    for (const FormField &field : qAsConst(fields))
+        field.editor->setEnabled(true);
+}
+
+void MainWindow::disableForm()
+{
+    resetForm();
+    setFormButtonsEnabled(false);
+    for (const FormField &field : qAsConst(fields))
+        field.editor->setEnabled(false);
+}
+
+void MainWindow::on_serialPortFound(QString s) { ui->dropDownConnection->addItem(s); }
+
+void MainWindow::on_pump_connection_changed(int index)
+{
+    windowLog("on_pump_connection_changed");
+    ui->dropDownPumps->clear();
+    pumps.clear();
+    disableForm();
+    if (index <= 0)
+        pumpManager.setConnection(ethernetConnectionName);
+    else
+        pumpManager.setConnection(ui->dropDownConnection->itemText(index));
+}
+
+void MainWindow::on_btnSearch_clicked()
+{
+    windowLog("on_btnSearch_clicked");
+    pumps.clear();
+    ui->dropDownPumps->clear();
+    disableForm();
+    pumpManager.searchPumps();
+    ui->btnSearch->setEnabled(false);
+    ui->btnSearch->setText(windowText("Searching..."));
+    searchTimer.start();
+}
+
+void MainWindow::on_search_timeout()
+{
+    windowLog("on_search_timeout");
+    ui->btnSearch->setText(windowText("Search Pumps"));
+    ui->btnSearch->setEnabled(true);
+    // A lone pump is selected without the technician; among several they choose.
+    if (ui->dropDownPumps->count() == 1)
+        on_pump_selected(0);
+}
+
+void MainWindow::on_IDAvailable(QString s)
+{
+    PumpIdentity identity;
+    if (!cutIdentity(s.toUtf8(), &identity)) {
+        windowLog("on_IDAvailable") << "Unusable pump identity" << s;
+        return;
+    }
+    windowLog("on_IDAvailable") << "Found pump" << QString::fromStdString(identity.name) << "at"
+                                << QString::fromStdString(identity.address);
+    if (findPump(identity.name) >= 0)
+        return;
+    PUMP_MODEL_T pump;
+    pump.name = identity.name;
+    pump.address = identity.address;
+    pumps.append(pump);
+    ui->dropDownPumps->addItem(s);
+}
+
+int MainWindow::findPump(const std::string &name) const
+{
+    for (int i = 0; i < pumps.size(); ++i) {
+        if (pumps.at(i).name == name)
+            return i;
+    }
+    return -1;
+}
+
+void MainWindow::on_pump_selected(int idx)
+{
+    windowLog("on_pump_selected") << idx << "selected.";
+    if (idx < 0 || idx >= pumps.size()) {
+        windowLog("on_pump_selected") << ui->dropDownPumps->currentText() << "not found.";
+        return;
+    }
+    // Cleared first, so the previous pump's values never stay on screen.
+    enableForm();
+    if (ui->dropDownConnection->currentIndex() != 0)
+        pumpManager.getPumpSettings(ui->dropDownConnection->currentText());
+    else
+        pumpManager.connectToPump(QString::fromStdString(pumps.at(idx).address));
+}
+
+#if PUMP_PROGRAM != PUMP_KEY_TOOL
+void MainWindow::on_btnBrowser_clicked()
+{
+    const int index = ui->dropDownPumps->currentIndex();
+    windowLog("on_btnBrowser_clicked") << index << "selected.";
+    if (index < 0 || index >= pumps.size()) {
+        windowLog("on_btnBrowser_clicked") << ui->dropDownPumps->currentText() << "not found.";
+        return;
+    }
+    const QString url = QStringLiteral("http://") + QString::fromStdString(pumps.at(index).address);
+    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+#endif
+
+void MainWindow::showSetting(QWidget *editor, const QString &value)
+{
+    for (const FormField &field : qAsConst(fields)) {
+        if (field.editor != editor)
+            continue;
+        switch (field.kind) {
+        case FieldKind::Assignment:
+            static_cast<QComboBox *>(editor)->setCurrentIndex(value == QLatin1String("DHCP") ? 0
+                                                                                             : 1);
+            break;
+        case FieldKind::Switch:
+            static_cast<QSlider *>(editor)->setValue(value == QLatin1String("ON") ? 1 : 0);
+            break;
+        case FieldKind::Address:
+        case FieldKind::Text:
+        case FieldKind::Key:
+            static_cast<QLineEdit *>(editor)->setText(value);
+            break;
+        }
+        return;
+    }
+}
+
+bool MainWindow::readForm(PUMP_MODEL_T *pump)
+{
+    bool valid = true;
+    for (const FormField &field : qAsConst(fields)) {
+        QString PUMP_MODEL_T::*recordValue = recordField(field.mnemonic);
+        QString value;
+        switch (field.kind) {
+        case FieldKind::Assignment:
+            value = static_cast<QComboBox *>(field.editor)->currentText();
+            windowLog("on_btnSubmit_clicked") << value;
+            break;
+        case FieldKind::Address: {
+            auto *edit = static_cast<QLineEdit *>(field.editor);
+            windowLog("on_btnSubmit_clicked") << edit->text();
+            value = canonicalIPv4(edit->text());
+            if (value.isNull()) {
+                // Every wrong field is marked in one go; marks stay until a submission succeeds.
+                edit->setStyleSheet(markedStyle);
+                valid = false;
+            }
+            break;
+        }
+        case FieldKind::Text:
+            value = static_cast<QLineEdit *>(field.editor)->text();
+            windowLog("on_btnSubmit_clicked") << value;
+            break;
+        case FieldKind::Switch:
+            value = static_cast<QSlider *>(field.editor)->value() == 1 ? switchOn : switchOff;
+            windowLog("on_btnSubmit_clicked") << value;
+            break;
+        case FieldKind::Key:
+            value = static_cast<QLineEdit *>(field.editor)->text();
+            // Keys are secrets: the log shows that one was given, never what it is.
+            windowLog("on_btnSubmit_clicked") << "[redacted]" << value.size() << "characters";
+            break;
+        }
+        if (recordValue)
+            (*pump).*recordValue = value;
+    }
+    return valid;
+}
+
+void MainWindow::on_btnSubmit_clicked()
+{
+    PUMP_MODEL_T pump;
+    if (!readForm(&pump)) {
+        QMessageBox message;
+        message.setText(windowText("Please correct the highlighted entry."));
+        message.exec();
+        return;
+    }
+    setMarkingCleared();
+    if (!pumpManager.setPumpSettings(pump)) {
+        // Nothing left the machine: say so, and leave the form as the technician has it.
+        QMessageBox message;
+        message.setText(windowText("The settings were not sent: the serial port is not open.\n"
+                                   "Select the pump again and submit once more."));
+        message.exec();
+        return;
+    }
+    rememberNewAddress(pump);
+    restartTimer.start();
+    setControlsEnabled(false);
+    disableForm();
+    ui->labelSpinner->show();
+    ui->labelSpinner_text->show();
+}
+
+// Nothing can be used while the pump restarts.
+void MainWindow::setControlsEnabled(bool enabled)
+{
+    ui->btnSubmit->setEnabled(enabled);
+    ui->btnSearch->setEnabled(enabled);
+    ui->dropDownPumps->setEnabled(enabled);
+    ui->dropDownConnection->setEnabled(enabled);
+}
+
+void MainWindow::rememberNewAddress(const PUMP_MODEL_T &written)
+{
+    // A pump given a new static address answers there after its restart; the
+    // re-read and the browser must follow it.
+    QString PUMP_MODEL_T::*assignment = recordField("NAM");
+    QString PUMP_MODEL_T::*address = recordField("NIP");
+    const int index = ui->dropDownPumps->currentIndex();
+    if (!assignment || !address || index < 0 || index >= pumps.size())
+        return;
+    if (written.*assignment == QLatin1String("Static") && !(written.*address).isEmpty())
+        pumps[index].address = (written.*address).toStdString();
+}
+
+void MainWindow::on_submit_timeout()
+{
+    windowLog("on_submit_timeout");
+    setControlsEnabled(true);
+    enableForm();
+    on_pump_selected(ui->dropDownPumps->currentIndex());
+}
