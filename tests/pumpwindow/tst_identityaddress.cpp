@@ -1,0 +1,108 @@
+#include "addressfield.h"
+#include "identity.h"
+
+#include <QtTest>
+
+class TestIdentityAddress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identities_data();
+    void identities();
+    void addresses_data();
+    void addresses();
+};
+
+void TestIdentityAddress::identities_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("address");
+
+    QTest::newRow("name first, address behind @")
+        << QByteArray("ABCDEFGHIJKLMNOPQRS @ 10.0.0.7 X") << true << QByteArray("ABCDEFGHIJKLMNOPQ")
+        << QByteArray("10.0.0.7");
+    QTest::newRow("maker word first, address behind AT")
+        << QByteArray("BRAND ABCDEFGHIJKLMNOPQRS AT 10.0.0.7 X") << true
+        << QByteArray("ABCDEFGHIJKLMNOPQ") << QByteArray("10.0.0.7");
+    QTest::newRow("address runs to the end of the text")
+        << QByteArray("PUMP-0001-AB12CD3 @ 127.0.0.2") << true << QByteArray("PUMP-0001-AB12CD3")
+        << QByteArray("127.0.0.2");
+    QTest::newRow("IPv6 literal") << QByteArray("PUMP-0001-AB12CD3 @ FE80::1 V2") << true
+                                  << QByteArray("PUMP-0001-AB12CD3") << QByteArray("FE80::1");
+    QTest::newRow("too short for a name")
+        << QByteArray("SHORT @ 10.0.0.7") << false << QByteArray() << QByteArray();
+    QTest::newRow("maker word but too short a name")
+        << QByteArray("BRAND ABC AT 1.2.3.4") << false << QByteArray() << QByteArray();
+    QTest::newRow("maker word, nothing after the blank")
+        << QByteArray("BRAND ") << false << QByteArray() << QByteArray();
+    QTest::newRow("no address marker")
+        << QByteArray("PUMP-0001-AB12CD3 10.0.0.7") << false << QByteArray() << QByteArray();
+    QTest::newRow("marker with nothing behind")
+        << QByteArray("PUMP-0001-AB12CD3 @ ") << false << QByteArray() << QByteArray();
+    QTest::newRow("a host name is not an address")
+        << QByteArray("PUMP-0001-AB12CD3 @ EVIL.EXAMPLE/PATH") << false << QByteArray()
+        << QByteArray();
+    QTest::newRow("a URL trick is not an address")
+        << QByteArray("PUMP-0001-AB12CD3 @ 10.0.0.7@EVIL.EXAMPLE") << false << QByteArray()
+        << QByteArray();
+    QTest::newRow("empty") << QByteArray() << false << QByteArray() << QByteArray();
+}
+
+void TestIdentityAddress::identities()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, usable);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, address);
+
+    PumpIdentity identity;
+    identity.name = "untouched";
+    QCOMPARE(cutIdentity(text, &identity), usable);
+    if (usable) {
+        QCOMPARE(QByteArray::fromStdString(identity.name), name);
+        QCOMPARE(QByteArray::fromStdString(identity.address), address);
+    } else {
+        QCOMPARE(identity.name, std::string("untouched"));
+    }
+}
+
+void TestIdentityAddress::addresses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("sent");
+
+    QTest::newRow("plain") << "192.168.1.20"
+                           << "192.168.1.20";
+    QTest::newRow("zeros") << "0.0.0.0"
+                           << "0.0.0.0";
+    QTest::newRow("limits") << "255.255.255.255"
+                            << "255.255.255.255";
+    QTest::newRow("leading zeros are decimal padding") << "192.168.001.020"
+                                                       << "192.168.1.20";
+    QTest::newRow("010 is ten, not eight") << "010.000.000.010"
+                                           << "10.0.0.10";
+    QTest::newRow("group above 255") << "192.168.1.256" << QString();
+    QTest::newRow("mask dots only") << "..." << QString();
+    QTest::newRow("empty") << "" << QString();
+    QTest::newRow("three groups") << "10.0.7" << QString();
+    QTest::newRow("empty group") << "10..0.7" << QString();
+    QTest::newRow("five groups") << "1.2.3.4.5" << QString();
+    QTest::newRow("four digits") << "1000.2.3.4" << QString();
+    QTest::newRow("sign") << "+1.2.3.4" << QString();
+    QTest::newRow("blank") << "1.2.3. 4" << QString();
+}
+
+void TestIdentityAddress::addresses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, sent);
+    const QString canonical = canonicalIPv4(typed);
+    QCOMPARE(canonical.isNull(), sent.isNull());
+    QCOMPARE(canonical, sent);
+}
+
+QTEST_APPLESS_MAIN(TestIdentityAddress)
+#include "tst_identityaddress.moc"
