@@ -1,0 +1,185 @@
+// pump-sim: pumps on loopback (and optionally on a pseudo-terminal) that answer
+// the tools' protocol, for demonstrations and manual testing without hardware.
+
+#include "pumpsimulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTextStream>
+
+namespace {
+
+constexpr int maximumPumps = 10000;
+
+struct FaultName
+{
+    const char *name;
+    PumpFault fault;
+};
+
+const FaultName faultNames[] = {
+    { "None", PumpFault::None },
+    { "Silent", PumpFault::Silent },
+    { "LowerCase", PumpFault::LowerCase },
+    { "SplitReplies", PumpFault::SplitReplies },
+    { "JoinReplies", PumpFault::JoinReplies },
+    { "UnknownMnemonics", PumpFault::UnknownMnemonics },
+    { "EchoQueries", PumpFault::EchoQueries },
+};
+
+bool faultFromName(const QString &text, PumpFault *fault)
+{
+    for (const FaultName &entry : faultNames) {
+        if (text.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0) {
+            *fault = entry.fault;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString faultList()
+{
+    QStringList names;
+    for (const FaultName &entry : faultNames)
+        names << QLatin1String(entry.name);
+    return names.join(QStringLiteral(", "));
+}
+
+QMap<QByteArray, QByteArray> defaultSettings(const QHostAddress &address)
+{
+    return {
+        { "NAM", "DHCP" },       { "NIP", address.toString().toLatin1() },
+        { "NSM", "255.0.0.0" },  { "NDG", "127.0.0.1" },
+        { "ND1", "127.0.0.53" }, { "ND2", "127.0.0.54" },
+        { "NTT", "30" },         { "NUH", "+01" },
+        { "NUM", "00" },         { "NCM", "ON" },
+        { "NBT", "OFF" },        { "NTN", "OFF" },
+        { "NPA", "126" },
+    };
+}
+
+// The tools list pumps by the first 17 characters of the name, so the number
+// comes early enough to keep every pump apart.
+QString pumpName(int index)
+{
+    return QStringLiteral("SIMPUMP %1 LOOPBACK").arg(index, 4, 10, QLatin1Char('0'));
+}
+
+bool inLoopbackNet(quint32 address) { return (address >> 24) == 127; }
+
+QString hexBytes(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pump-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated pumps on loopback UDP port 58765 and, optionally, on a "
+                       "pseudo-terminal. Runs until killed."));
+    parser.addHelpOption();
+    const QCommandLineOption pumpsOption(QStringLiteral("pumps"),
+                                         QStringLiteral("Number of pumps (default 1)."),
+                                         QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption firstAddressOption(
+        QStringLiteral("first-address"),
+        QStringLiteral("Address of pump 0; the others follow it (default 127.0.0.2)."),
+        QStringLiteral("address"), QStringLiteral("127.0.0.2"));
+    const QCommandLineOption serialOption(
+        QStringLiteral("serial"), QStringLiteral("Also serve pump 0 on a pseudo-terminal."));
+    const QCommandLineOption restartOption(
+        QStringLiteral("restart-ms"), QStringLiteral("Silence after a save, in ms (default 5000)."),
+        QStringLiteral("ms"), QStringLiteral("5000"));
+    const QCommandLineOption faultOption(QStringLiteral("fault"),
+                                         QStringLiteral("Fault of pump 0: %1.").arg(faultList()),
+                                         QStringLiteral("name"), QStringLiteral("None"));
+    const QCommandLineOption brandOption(
+        QStringLiteral("brand"),
+        QStringLiteral("Identity as \"BRAND <name> AT <address> ...\" instead of "
+                       "\"<name> @ <address> ...\"."));
+    const QCommandLineOption logOption(QStringLiteral("log"),
+                                       QStringLiteral("Print every received frame in hex."));
+    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, faultOption,
+                        brandOption, logOption });
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    bool ok = false;
+    const int pumps = parser.value(pumpsOption).toInt(&ok);
+    if (!ok || pumps < 1 || pumps > maximumPumps) {
+        err << "pump-sim: --pumps must be between 1 and " << maximumPumps << Qt::endl;
+        return 2;
+    }
+    const int restartMs = parser.value(restartOption).toInt(&ok);
+    if (!ok || restartMs < 0) {
+        err << "pump-sim: --restart-ms must be a number of milliseconds" << Qt::endl;
+        return 2;
+    }
+    PumpFault fault = PumpFault::None;
+    if (!faultFromName(parser.value(faultOption), &fault)) {
+        err << "pump-sim: unknown fault " << parser.value(faultOption) << "; one of " << faultList()
+            << Qt::endl;
+        return 2;
+    }
+    const QHostAddress first(parser.value(firstAddressOption));
+    const quint32 firstIpv4 = first.toIPv4Address();
+    if (first.protocol() != QAbstractSocket::IPv4Protocol || !inLoopbackNet(firstIpv4)
+        || !inLoopbackNet(firstIpv4 + quint32(pumps - 1))) {
+        err << "pump-sim: every pump address must lie in 127.0.0.0/8; this is a loopback "
+               "simulator"
+            << Qt::endl;
+        return 2;
+    }
+
+    PumpSimulator simulator;
+    simulator.setRestartMs(restartMs);
+    for (int i = 0; i < pumps; ++i) {
+        SimulatedPumpConfig config;
+        config.name = pumpName(i);
+        config.address = QHostAddress(firstIpv4 + quint32(i));
+        config.identityForm = parser.isSet(brandOption) ? IdentityForm::BrandWordAndAt
+                                                        : IdentityForm::AddressAfterAt;
+        config.settings = defaultSettings(config.address);
+        if (simulator.addPump(config) < 0) {
+            err << "pump-sim: cannot serve a pump at " << config.address.toString() << Qt::endl;
+            return 1;
+        }
+        out << "pump " << i << ": " << config.name << " at " << config.address.toString() << '\n';
+    }
+    simulator.setFault(0, fault);
+    if (!simulator.listenForBroadcasts())
+        err << "pump-sim: identity broadcasts will not be answered" << Qt::endl;
+    if (parser.isSet(serialOption)) {
+        const QString path = simulator.openSerialLine(0);
+        if (path.isEmpty()) {
+            err << "pump-sim: cannot open a pseudo-terminal" << Qt::endl;
+            return 1;
+        }
+        out << "serial: " << path << '\n';
+    }
+    out.flush();
+
+    if (parser.isSet(logOption)) {
+        QObject::connect(
+            &simulator, &PumpSimulator::frameReceived, &app, [&out](const ReceivedFrame &frame) {
+                out << QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")) << ' ';
+                if (frame.transport == ReceivedFrame::Serial)
+                    out << "serial pump " << frame.pump;
+                else if (frame.pump < 0)
+                    out << "udp broadcast";
+                else
+                    out << "udp pump " << frame.pump;
+                if (frame.transport == ReceivedFrame::Udp)
+                    out << " from " << frame.sender.toString() << ':' << frame.senderPort;
+                out << ": " << hexBytes(frame.bytes) << Qt::endl;
+            });
+    }
+    return app.exec();
+}
