@@ -1,0 +1,157 @@
+#ifndef FORMCHECK_H
+#define FORMCHECK_H
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+#include <QVector>
+#include <QtTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(QMargins)
+
+namespace QTest {
+template<> inline char *toString(const QMargins &m)
+{
+    return qstrdup(QByteArray::number(m.left()) + ", " + QByteArray::number(m.top()) + ", "
+                   + QByteArray::number(m.right()) + ", " + QByteArray::number(m.bottom()));
+}
+} // namespace QTest
+
+// One named widget of a tool window as the form must build it. Anything not given keeps the
+// toolkit's default, and the check insists on that default too, so a stray property fails.
+struct WidgetSpec
+{
+    QString name;
+    QString className;
+    QString parent;
+    QRect geometry; // only for widgets placed at a fixed rectangle; null when a layout places it
+    QString text;
+    QStringList items;
+    QString inputMask;
+    int maxLength = -1; // -1: no limit of its own (the toolkit's default, or the mask's length)
+    QSize minimumSize = QSize(0, 0);
+    QSize maximumSize = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    int pointSize = -1; // -1: the toolkit's default font
+    int weight = QFont::Normal;
+    QString styleSheet;
+
+    WidgetSpec &at(int x, int y, int width, int height);
+    WidgetSpec &at(const QRect &rect);
+    WidgetSpec &withText(const QString &value);
+    WidgetSpec &withItems(const QStringList &value);
+    WidgetSpec &withMask(const QString &mask, int maximumLength = -1);
+    WidgetSpec &minSize(int width, int height);
+    WidgetSpec &minWidth(int width);
+    WidgetSpec &maxSize(int width, int height);
+    WidgetSpec &maxWidth(int width);
+    WidgetSpec &maxHeight(int height);
+    WidgetSpec &fixed(int width, int height);
+    WidgetSpec &withFont(int points, int fontWeight = QFont::Normal);
+    WidgetSpec &withStyle(const QString &value);
+};
+
+WidgetSpec widget(const char *name, const char *className, const char *parent);
+
+// A box layout: its owner (container widget or enclosing layout) and what it arranges, in order.
+struct LayoutSpec
+{
+    QString name;
+    QString className;
+    QString parent;
+    int spacing;
+    QMargins margins;
+    QStringList contents;
+};
+
+// An on/off switch: a slider that can only be 0 or 1.
+struct SwitchSpec
+{
+    QString name;
+    int minimum;
+    int maximum;
+    int pageStep;
+};
+
+// What typing into a field leaves in it.
+struct TypingSpec
+{
+    QString name;
+    QString typed;
+    QString text;
+};
+
+struct FormSpec
+{
+    QString title;
+    QVector<WidgetSpec> widgets;
+    QVector<LayoutSpec> layouts;
+    QVector<SwitchSpec> switches;
+    QVector<TypingSpec> typing;
+    QStringList raisedLast; // the last children of the central widget, bottom to top
+
+    // Groups every tool window shares; only their container names and some rectangles differ.
+    void addWindow();
+    void addLogo();
+    void addConnectionGroup(const char *container, const QRect &geometry);
+    void addSearchGroup(const char *container, const QRect &geometry);
+    void addButtonGroup();
+    void addOverlay(const QRect &textGeometry);
+    // A vertical container of label/editor rows; each row is {layout, label, label text, editor}.
+    void addRows(const char *container, const char *layout, const QRect &geometry,
+                 const QVector<QStringList> &rows);
+};
+
+class FormCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    using FormStep = std::function<void(QMainWindow *)>;
+
+    FormCheck(const FormSpec &spec, FormStep setupUi, FormStep retranslateUi);
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void window();
+    void widgets_data();
+    void widgets();
+    void noOtherWidgets();
+    void layouts_data();
+    void layouts();
+    void noOtherLayouts();
+    void zOrder();
+    void switches_data();
+    void switches();
+    void typing_data();
+    void typing();
+    void textsAreTranslatable();
+
+private:
+    FormSpec spec;
+    FormStep setupUi;
+    FormStep retranslateUi;
+    QMainWindow *form = nullptr;
+};
+
+// Each form generates its own Ui::MainWindow, so each form is checked by its own executable.
+template<typename Ui> int runFormCheck(int argc, char **argv, const FormSpec &spec)
+{
+    QApplication app(argc, argv);
+    Ui ui;
+    FormCheck check(
+        spec, [&ui](QMainWindow *window) { ui.setupUi(window); },
+        [&ui](QMainWindow *window) { ui.retranslateUi(window); });
+    return QTest::qExec(&check, argc, argv);
+}
+
+#endif // FORMCHECK_H
