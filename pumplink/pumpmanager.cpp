@@ -59,6 +59,10 @@ PumpManager::~PumpManager()
         QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
     managerLog("~PumpManager");
+    // The transports close as they are destroyed; their notifications must not reach
+    // a manager that is already gone.
+    udpSocket.disconnect(this);
+    serialPort.disconnect(this);
 }
 
 SerialPortNaming PumpManager::nativeSerialPortNaming()
