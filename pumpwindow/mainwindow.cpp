@@ -84,10 +84,14 @@ MainWindow::MainWindow(QWidget *parent)
     // Running while hidden, so the overlay always shows a moving spinner.
     spinner->start();
 
+    // Children of the window, so that they can be found by name; as members they
+    // leave the window's children before the window deletes what is left.
+    searchTimer.setParent(this);
     searchTimer.setObjectName(QStringLiteral("searchTimer"));
     searchTimer.setSingleShot(true);
     searchTimer.setInterval(searchTimeMs);
     connect(&searchTimer, &QTimer::timeout, this, &MainWindow::on_search_timeout);
+    restartTimer.setParent(this);
     restartTimer.setObjectName(QStringLiteral("restartTimer"));
     restartTimer.setSingleShot(true);
     restartTimer.setInterval(restartTimeMs);
