@@ -1,5 +1,6 @@
 #include "commandset.h"
 
+#include "pumplog.h"
 #include "pumpmanager.h"
 #include "pumpprotocol.h"
 
@@ -102,6 +103,27 @@ const ReplyRoute *findRoute(const QByteArray &mnemonic)
             return &route;
     }
     return nullptr;
+}
+
+void deliverReply(PumpManager &manager, const QByteArray &line)
+{
+    if (!PumpProtocol::isReply(line))
+        return;
+    const PumpProtocol::Reply reply = PumpProtocol::splitReply(line);
+    const QString mnemonic = QString::fromUtf8(reply.mnemonic);
+    if (!reply.hasValue) {
+        managerLog("parsePumpResponse") << "[Error] Reply without value:" << mnemonic;
+        return;
+    }
+    const QString value = QString::fromUtf8(reply.value);
+    managerLog("parsePumpResponse") << "Command:" << mnemonic << "Value: " << value;
+    const ReplyRoute *route = findRoute(reply.mnemonic);
+    if (!route) {
+        managerLog("parsePumpResponse") << "[Error] Unknown Response:" << mnemonic;
+        return;
+    }
+    if (route->signal)
+        emit(manager.*route->signal)(value);
 }
 
 } // namespace CommandSet

@@ -44,6 +44,12 @@ QVector<QByteArray> writeFrames(const PUMP_MODEL_T &pump);
 // Returns the route for mnemonic, or nullptr when this program does not know it.
 const ReplyRoute *findRoute(const QByteArray &mnemonic);
 
+// Takes one complete, upper-cased reply line apart, logs it and raises the signal
+// its mnemonic routes to on `manager`. Anything from the wire is welcome here:
+// lines too short to carry a mnemonic are ignored, and a line without a value
+// (an echoed query) is logged but blanks no setting.
+void deliverReply(PumpManager &manager, const QByteArray &line);
+
 } // namespace CommandSet
 
 #endif // COMMANDSET_H

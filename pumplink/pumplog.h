@@ -11,9 +11,6 @@ inline QDebug logLine(const char *tag, const char *operation)
     return qDebug() << tag << operation << "()";
 }
 
-inline QDebug managerLog(const char *operation)
-{
-    return logLine("[PumpManager]", operation);
-}
+inline QDebug managerLog(const char *operation) { return logLine("[PumpManager]", operation); }
 
 #endif // PUMPLOG_H

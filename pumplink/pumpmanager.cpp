@@ -239,10 +239,7 @@ void PumpManager::socketConnected()
         emit startGetWorker(&udpSocket);
 }
 
-void PumpManager::socketDisconnected()
-{
-    managerLog("socketDisconnected");
-}
+void PumpManager::socketDisconnected() { managerLog("socketDisconnected"); }
 
 void PumpManager::socketBytesWritten(qint64) { }
 
@@ -259,10 +256,7 @@ void PumpManager::readSocketDatagrams()
         QMetaObject::invokeMethod(this, &PumpManager::readSocketDatagrams, Qt::QueuedConnection);
 }
 
-void PumpManager::writeSerialData(QByteArray data)
-{
-    serialPort.write(data);
-}
+void PumpManager::writeSerialData(QByteArray data) { serialPort.write(data); }
 
 void PumpManager::readSerialData()
 {
@@ -308,23 +302,5 @@ void PumpManager::on_setWorker_finished()
 
 void PumpManager::parsePumpResponse(std::string response)
 {
-    const QByteArray line = QByteArray::fromStdString(response);
-    if (!PumpProtocol::isReply(line))
-        return;
-    const PumpProtocol::Reply reply = PumpProtocol::splitReply(line);
-    const QString mnemonic = QString::fromUtf8(reply.mnemonic);
-    if (!reply.hasValue) {
-        // An echoed query or a truncated line: nothing to show, and no field blanked.
-        managerLog("parsePumpResponse") << "[Error] Reply without value:" << mnemonic;
-        return;
-    }
-    const QString value = QString::fromUtf8(reply.value);
-    managerLog("parsePumpResponse") << "Command:" << mnemonic << "Value: " << value;
-    const CommandSet::ReplyRoute *route = CommandSet::findRoute(reply.mnemonic);
-    if (!route) {
-        managerLog("parsePumpResponse") << "[Error] Unknown Response:" << mnemonic;
-        return;
-    }
-    if (route->signal)
-        emit(this->*route->signal)(value);
+    CommandSet::deliverReply(*this, QByteArray::fromStdString(response));
 }

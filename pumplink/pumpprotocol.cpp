@@ -19,15 +19,9 @@ QByteArray setFrame(const char *mnemonic, const QString &value)
     return frame;
 }
 
-QByteArray saveFrame()
-{
-    return queryFrame("NSV");
-}
+QByteArray saveFrame() { return queryFrame("NSV"); }
 
-QByteArray identityQueryFrame()
-{
-    return queryFrame("NID");
-}
+QByteArray identityQueryFrame() { return queryFrame("NID"); }
 
 QByteArray upperCased(QByteArray line)
 {
@@ -38,10 +32,7 @@ QByteArray upperCased(QByteArray line)
     return line;
 }
 
-bool isReply(const QByteArray &line)
-{
-    return line.size() > 4;
-}
+bool isReply(const QByteArray &line) { return line.size() > 4; }
 
 Reply splitReply(const QByteArray &line)
 {
@@ -78,7 +69,4 @@ QVector<QByteArray> SerialReplyFramer::feed(const QByteArray &chunk)
     return replies;
 }
 
-void SerialReplyFramer::clear()
-{
-    pending.clear();
-}
+void SerialReplyFramer::clear() { pending.clear(); }
