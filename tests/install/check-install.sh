@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs the build into a temporary prefix the way a package would, checks that
+# the three programs, their menu entries and icons are there, and starts each
+# installed program under an X server to see its window come up with its title.
+#   check-install.sh <build directory>
+set -eu
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --prefix "$prefix" --component simulator >/dev/null
+[ -x "$prefix/bin/pump-sim" ] || fail "the simulator component installs no pump-sim"
+
+for size in 16 24 32 48 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/pump-tools.png"
+    [ -s "$icon" ] || fail "missing icon $icon"
+done
+
+titles="pump-network-tool=Corvane Network Tool v1.0.6
+pump-ip-tool=Velmora Network Tool v1.0.0
+pump-key-tool=Velmora Connection Tool v1.0.0"
+
+echo "$titles" | while IFS='=' read -r program title; do
+    [ -x "$prefix/bin/$program" ] || fail "missing $prefix/bin/$program"
+    entry="$prefix/share/applications/$program.desktop"
+    [ -f "$entry" ] || fail "missing $entry"
+    grep -qx "Name=$title" "$entry" || fail "$entry does not carry the title $title"
+    grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
+    grep -qx "Categories=Network;Settings;" "$entry" || fail "$entry has the wrong categories"
+    grep -qx "Icon=pump-tools" "$entry" || fail "$entry names the wrong icon"
+done
+echo "installed files: ok"
+
+sh "$(dirname "$0")/check-installed-windows.sh" "$prefix"

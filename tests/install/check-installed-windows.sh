@@ -1,0 +1,40 @@
+#!/bin/sh
+# Starts each installed program under an X server of its own and checks that its
+# window comes up with its title. Exits 77 when Xvfb or xdotool is missing.
+#   check-installed-windows.sh <install prefix>
+set -eu
+prefix=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+titles="pump-network-tool=Corvane Network Tool v1.0.6
+pump-ip-tool=Velmora Network Tool v1.0.0
+pump-key-tool=Velmora Connection Tool v1.0.0"
+
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "Xvfb or xdotool missing: the programs' windows cannot be checked"
+    exit 77
+fi
+scratch=$(mktemp -d)
+xserver=""
+cleanup() {
+    [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+displayfile="$scratch/display"
+Xvfb -displayfd 3 -screen 0 720x540x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+xserver=$!
+for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$displayfile")"
+
+echo "$titles" | while IFS='=' read -r program title; do
+    "$prefix/bin/$program" >/dev/null 2>&1 &
+    tool=$!
+    if ! timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null; then
+        kill "$tool" 2>/dev/null
+        fail "$program showed no window titled $title"
+    fi
+    kill "$tool"
+    wait "$tool" 2>/dev/null || true
+    echo "$program: window \"$title\" shown"
+done
