@@ -53,8 +53,9 @@ PumpManager::~PumpManager()
 {
     closeSerialPort();
     workerThread.quit();
-    // A sequence still pacing hands its frames to the socket on this thread; keep
-    // delivering them while waiting, so it finishes exactly as it would have.
+    // A sequence still pacing hands its frames to the socket on this thread and
+    // waits for each to leave; keep delivering them while waiting for the worker, so
+    // the sequence finishes exactly as it would have.
     while (!workerThread.wait(workerDrainIntervalMs))
         QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(&udpSocket, QEvent::MetaCall);
@@ -211,23 +212,27 @@ bool PumpManager::setPumpSettings(PUMP_MODEL_T pump)
     }
     if (!serialPort.isOpen())
         return false;
-    sendSerialSequence(CommandSet::writeFrames(pump));
+    // A port lost before the save frame left has not delivered the settings.
+    const bool delivered = sendSerialSequence(CommandSet::writeFrames(pump));
     closeSerialPort();
+    if (!delivered)
+        return false;
     managerLog("setPumpSettings") << "Serial port settings updated";
     return true;
 }
 
-void PumpManager::sendSerialSequence(const QVector<QByteArray> &frames)
+bool PumpManager::sendSerialSequence(const QVector<QByteArray> &frames)
 {
     for (const QByteArray &frame : frames) {
         // A port closed under the sequence (device unplugged) takes no more frames.
         if (!serialPort.isOpen())
-            return;
+            return false;
         serialPort.write(frame);
         serialPort.waitForBytesWritten(serialWaitMs);
         // The pump's answer is handled by readSerialData inside this wait.
         serialPort.waitForReadyRead(serialWaitMs);
     }
+    return serialPort.isOpen();
 }
 
 void PumpManager::socketConnected()
@@ -245,6 +250,10 @@ void PumpManager::socketBytesWritten(qint64) { }
 
 void PumpManager::readSocketDatagrams()
 {
+    // Whatever is left for later keeps the socket readable, so its notification
+    // comes again on the next turn of the event loop. Reading only here, never from
+    // a call of our own, keeps every notification matched by a read: the socket
+    // stops notifying after one that finds nothing to read.
     int handled = 0;
     while (udpSocket.hasPendingDatagrams() && handled < datagramsPerNotification) {
         const QNetworkDatagram datagram = udpSocket.receiveDatagram();
@@ -252,8 +261,6 @@ void PumpManager::readSocketDatagrams()
         if (!ignoreReplies)
             takeReply(datagram.data());
     }
-    if (udpSocket.hasPendingDatagrams())
-        QMetaObject::invokeMethod(this, &PumpManager::readSocketDatagrams, Qt::QueuedConnection);
 }
 
 void PumpManager::writeSerialData(QByteArray data) { serialPort.write(data); }
@@ -279,11 +286,15 @@ void PumpManager::takeReply(const QByteArray &line)
 
 void PumpManager::handleError(QSerialPort::SerialPortError error)
 {
-    // A resource error means the device is gone; closing the port stops the stream
-    // of notifications, and the next search or selection opens it again.
-    if (error != QSerialPort::ResourceError || !serialPort.isOpen())
+    // A device that fails to read or write is gone (unplugged, or its other end
+    // closed) and would report the same failure on every turn of the event loop.
+    // It is closed once, with one line; the next search or selection opens it again.
+    const bool deviceFailed = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+        || error == QSerialPort::WriteError;
+    if (!deviceFailed || !serialPort.isOpen())
         return;
-    managerLog("handleError") << "Serial Port" << serialPort.portName() << "lost";
+    managerLog("handleError") << "Serial Port" << serialPort.portName()
+                              << "lost:" << serialPort.errorString();
     serialPort.close();
 }
 

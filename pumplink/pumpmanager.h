@@ -33,7 +33,8 @@ public:
     void connectToPump(QString address);
     void searchPumps();
     void getPumpSettings(QString port);
-    // False when nothing could be sent because the serial port is not open.
+    // False when the settings could not be delivered: the serial port was not open,
+    // or was lost before the save frame had left.
     bool setPumpSettings(PUMP_MODEL_T pump);
 
     // On Windows only "COM" ports are serial ports a pump hangs on; elsewhere the
@@ -82,7 +83,7 @@ private:
     void takeReply(const QByteArray &line);
     void closeSocket();
     void broadcastIdentityQuery();
-    void sendSerialSequence(const QVector<QByteArray> &frames);
+    bool sendSerialSequence(const QVector<QByteArray> &frames);
 
     QUdpSocket udpSocket;
     QSerialPort serialPort;

@@ -10,20 +10,22 @@ namespace {
 
 constexpr unsigned long framePauseMs = 100;
 
-// QUdpSocket may only be used on its own thread. The frame is queued there and
-// leaves from the very socket that receives the replies; queued calls keep their
-// order, so a completion emitted after the last frame arrives after it has left.
+// QUdpSocket may only be used on its own thread. The frame is handed over there
+// and the worker waits until it has left, from the very socket that receives the
+// replies; the pause to the next frame then counts from the moment this one left,
+// however busy the window's thread was. A manager being destroyed keeps delivering
+// these hand-overs while it waits for the worker, so the wait cannot deadlock.
 void sendFrame(QUdpSocket *socket, const QByteArray &frame)
 {
     if (!socket)
         return;
     QMetaObject::invokeMethod(
         socket,
-        [socket, frame] {
+        [socket, &frame] {
             if (socket->state() == QAbstractSocket::ConnectedState)
                 socket->write(frame);
         },
-        Qt::QueuedConnection);
+        Qt::BlockingQueuedConnection);
 }
 
 } // namespace

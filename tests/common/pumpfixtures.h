@@ -12,15 +12,34 @@ inline SimulatedPumpConfig standardPump(int number = 0)
 {
     SimulatedPumpConfig pump;
     pump.name = QStringLiteral("PUMP-%1-AB12CD3").arg(number + 1, 4, 10, QLatin1Char('0'));
-    pump.address = QHostAddress(QStringLiteral("127.0.0.%1").arg(number + 2));
+    // 127.0.0.2 onwards, spilling into 127.0.1.x and beyond for large fleets.
+    pump.address
+        = QHostAddress(QHostAddress(QStringLiteral("127.0.0.2")).toIPv4Address() + quint32(number));
     pump.settings = {
-        { "NAM", "Static" },     { "NIP", "10.1.2.3" },    { "NSM", "255.255.0.0" },
-        { "NDG", "10.1.0.1" },   { "ND1", "10.1.0.53" },   { "ND2", "10.1.0.54" },
-        { "NTT", "30" },         { "NUH", "-03" },         { "NUM", "30" },
-        { "NCM", "on" },         { "NBT", "Off" },         { "NTN", "ON" },
+        { "NAM", "Static" },   { "NIP", "10.1.2.3" },  { "NSM", "255.255.0.0" },
+        { "NDG", "10.1.0.1" }, { "ND1", "10.1.0.53" }, { "ND2", "10.1.0.54" },
+        { "NTT", "30" },       { "NUH", "-03" },       { "NUM", "30" },
+        { "NCM", "on" },       { "NBT", "Off" },       { "NTN", "ON" },
         { "NPA", "126" },
     };
     return pump;
+}
+
+// A standard pump whose IPv4 setting is its own address: writing back what it
+// reports moves nothing, and the window's re-read after the restart stays on loopback.
+inline SimulatedPumpConfig loopbackPump(int number = 0)
+{
+    SimulatedPumpConfig pump = standardPump(number);
+    pump.settings.insert("NIP", pump.address.toString().toLatin1());
+    return pump;
+}
+
+// The identity text a simulated pump states (its default form), as the window
+// receives it: replies are upper-cased on the way in.
+inline QString identityText(const SimulatedPumpConfig &pump)
+{
+    return (pump.name + QStringLiteral(" @ ") + pump.address.toString() + QStringLiteral(" FW 2.4"))
+        .toUpper();
 }
 
 // Gaps between consecutive frames, in milliseconds.

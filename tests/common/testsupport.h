@@ -59,9 +59,36 @@ inline void runFor(int ms)
 inline qint64 steadyNowNs()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
+
+// Measures how long the thread's event loop goes without turning: a 1 ms timer
+// records the longest gap between its ticks while it runs.
+class StallMeter
+{
+public:
+    StallMeter()
+    {
+        ticker.setTimerType(Qt::PreciseTimer);
+        ticker.setInterval(1);
+        QObject::connect(&ticker, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            longestNs = qMax(longestNs, now - lastNs);
+            lastNs = now;
+        });
+        clock.start();
+        lastNs = 0;
+        ticker.start();
+    }
+    double longestMs() const { return longestNs / 1e6; }
+
+private:
+    QTimer ticker;
+    QElapsedTimer clock;
+    qint64 lastNs = 0;
+    qint64 longestNs = 0;
+};
 
 // Collects the program's diagnostic lines (the debug stream only; the toolkit's own
 // warnings go their usual way). Lines come from the worker thread too.

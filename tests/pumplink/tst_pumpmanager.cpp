@@ -23,10 +23,10 @@ const QList<QByteArray> queries = {
     QByteArray::fromHex("024e50410d"),
 };
 const QStringList readSignals = {
-    "amAvailable=STATIC",   "ipAvailable=10.1.2.3",   "smAvailable=255.255.0.0",
+    "amAvailable=STATIC",   "ipAvailable=10.1.2.3",    "smAvailable=255.255.0.0",
     "dgAvailable=10.1.0.1", "dns1Available=10.1.0.53", "dns2Available=10.1.0.54",
-    "ttAvailable=30",       "uhAvailable=-03",        "umAvailable=30",
-    "cmAvailable=ON",       "btAvailable=OFF",        "tnAvailable=ON",
+    "ttAvailable=30",       "uhAvailable=-03",         "umAvailable=30",
+    "cmAvailable=ON",       "btAvailable=OFF",         "tnAvailable=ON",
     "paAvailable=126",
 };
 PUMP_MODEL_T record()
@@ -66,11 +66,11 @@ const QList<QByteArray> writes = {
     QByteArray::fromHex("024e53560d"),
 };
 const QStringList methods = {
-    "idAvailable(QString)",     "amAvailable(QString)",     "ipAvailable(QString)",
-    "smAvailable(QString)",     "dgAvailable(QString)",     "dns1Available(QString)",
-    "dns2Available(QString)",   "ttAvailable(QString)",     "uhAvailable(QString)",
-    "umAvailable(QString)",     "cmAvailable(QString)",     "btAvailable(QString)",
-    "tnAvailable(QString)",     "paAvailable(QString)",
+    "idAvailable(QString)",   "amAvailable(QString)", "ipAvailable(QString)",
+    "smAvailable(QString)",   "dgAvailable(QString)", "dns1Available(QString)",
+    "dns2Available(QString)", "ttAvailable(QString)", "uhAvailable(QString)",
+    "umAvailable(QString)",   "cmAvailable(QString)", "btAvailable(QString)",
+    "tnAvailable(QString)",   "paAvailable(QString)",
 };
 #elif PUMP_PROGRAM == PUMP_IP_TOOL
 const QList<QByteArray> queries = {
@@ -106,8 +106,8 @@ const QList<QByteArray> writes = {
     QByteArray::fromHex("024e53560d"),
 };
 const QStringList methods = {
-    "idAvailable(QString)",   "amAvailable(QString)",   "ipAvailable(QString)",
-    "smAvailable(QString)",   "dgAvailable(QString)",   "dns1Available(QString)",
+    "idAvailable(QString)",   "amAvailable(QString)", "ipAvailable(QString)",
+    "smAvailable(QString)",   "dgAvailable(QString)", "dns1Available(QString)",
     "dns2Available(QString)",
 };
 #else
@@ -218,32 +218,26 @@ void TestPumpManager::init()
     capture->clear();
 }
 
-void TestPumpManager::cleanup()
-{
-    sim.reset();
-}
+void TestPumpManager::cleanup() { sim.reset(); }
 
-void TestPumpManager::cleanupTestCase()
-{
-    capture.reset();
-}
+void TestPumpManager::cleanupTestCase() { capture.reset(); }
 
 void TestPumpManager::metaObjectTable()
 {
     const QStringList expected = Expected::methods
-            + QStringList { "serialPortFound(QString)",
-                            "serialPortReady()",
-                            "startGetWorker(QUdpSocket*)",
-                            "startSetWorker(QUdpSocket*,PUMP_MODEL_T)",
-                            "socketConnected()",
-                            "socketDisconnected()",
-                            "socketBytesWritten(qlonglong)",
-                            "readSocketDatagrams()",
-                            "writeSerialData(QByteArray)",
-                            "readSerialData()",
-                            "handleError(QSerialPort::SerialPortError)",
-                            "serialBytesWritten(qlonglong)",
-                            "on_setWorker_finished()" };
+        + QStringList { "serialPortFound(QString)",
+                        "serialPortReady()",
+                        "startGetWorker(QUdpSocket*)",
+                        "startSetWorker(QUdpSocket*,PUMP_MODEL_T)",
+                        "socketConnected()",
+                        "socketDisconnected()",
+                        "socketBytesWritten(qlonglong)",
+                        "readSocketDatagrams()",
+                        "writeSerialData(QByteArray)",
+                        "readSerialData()",
+                        "handleError(QSerialPort::SerialPortError)",
+                        "serialBytesWritten(qlonglong)",
+                        "on_setWorker_finished()" };
     const QMetaObject &meta = PumpManager::staticMetaObject;
     QStringList actual;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
@@ -294,7 +288,7 @@ void TestPumpManager::scanSerialPortsReportsEveryPort()
     QStringList offered;
     for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts()) {
         detected.append(QStringLiteral("[PumpManager] scanSerialPorts () \"%1\" detected.")
-                                .arg(port.portName()));
+                            .arg(port.portName()));
         if (PumpManager::offersSerialPort(port.portName()))
             offered.append(port.portName());
     }
@@ -310,10 +304,10 @@ void TestPumpManager::connectionChanges()
     PumpManager manager;
     manager.setConnection(serialLine);
     const QString quoted = QLatin1Char('"') + serialLine + QLatin1Char('"');
-    QCOMPARE(capture->lines(),
-             QStringList({ "[PumpManager] setConnection ()",
-                           "[PumpManager] openSerialPort () " + quoted,
-                           "[PumpManager] openSerialPort () Serial Port " + quoted + " connected" }));
+    QCOMPARE(
+        capture->lines(),
+        QStringList({ "[PumpManager] setConnection ()", "[PumpManager] openSerialPort () " + quoted,
+                      "[PumpManager] openSerialPort () Serial Port " + quoted + " connected" }));
 
     capture->clear();
     manager.setConnection(ethernetConnectionName);
@@ -356,20 +350,19 @@ void TestPumpManager::serialRead()
     // Every answer is handled inside its own wait, before the next query leaves.
     QCOMPARE(recorder.events, Expected::readSignals);
     QCOMPARE(frameBytes(sim->frames()), Expected::queries);
-    QCOMPARE(sim->serialBytes(), Expected::queries.isEmpty() ? QByteArray()
-                                                            : [] {
-                                                                  QByteArray all;
-                                                                  for (const auto &q :
-                                                                       Expected::queries)
-                                                                      all += q;
-                                                                  return all;
-                                                              }());
+    QCOMPARE(
+        sim->serialBytes(), Expected::queries.isEmpty() ? QByteArray() : [] {
+            QByteArray all;
+            for (const auto &q : Expected::queries)
+                all += q;
+            return all;
+        }());
     QStringList parsed;
     for (const QString &event : Expected::readSignals) {
         const QString mnemonic = Expected::queries.at(parsed.size()).mid(1, 3);
         parsed.append(QStringLiteral("[PumpManager] parsePumpResponse () Command: \"%1\" Value:  "
                                      "\"%2\"")
-                              .arg(mnemonic, event.section(QLatin1Char('='), 1)));
+                          .arg(mnemonic, event.section(QLatin1Char('='), 1)));
     }
     QCOMPARE(capture->lines(), parsed);
 }
@@ -474,8 +467,7 @@ void TestPumpManager::ethernetRead()
     SignalRecorder recorder(&manager);
     const qint64 selectedAt = steadyNowNs();
     manager.connectToPump(QStringLiteral("127.0.0.2"));
-    QVERIFY(runUntil([&] { return recorder.events.size() == Expected::readSignals.size(); },
-                     3000));
+    QVERIFY(runUntil([&] { return recorder.events.size() == Expected::readSignals.size(); }, 3000));
     runFor(Expected::queries.isEmpty() ? 300 : 150);
 
     QCOMPARE(recorder.events, Expected::readSignals);
@@ -506,15 +498,17 @@ void TestPumpManager::ethernetWrite()
 
     const qint64 submittedAt = steadyNowNs();
     QVERIFY(manager.setPumpSettings(Expected::record()));
-    QVERIFY(runUntil([&] { return capture->lines().contains("[PumpManager] on_setWorker_finished ()"); },
-                     3000));
+    QVERIFY(runUntil(
+        [&] { return capture->lines().contains("[PumpManager] on_setWorker_finished ()"); }, 3000));
+    const qint64 finishedAt = steadyNowNs();
+    // The save frame left just before the completion; give the pump its moment to read it.
+    runUntil([&] { return sim->frames().size() == Expected::writes.size(); }, 500);
     const QVector<ReceivedFrame> frames = sim->frames();
     QCOMPARE(frameBytes(frames), Expected::writes);
     QVERIFY(frames.first().steadyNs - submittedAt < 50 * 1000000LL);
     for (const double gap : gapsMs(frames))
         QVERIFY2(gap >= 99.0, qPrintable(QStringLiteral("gap of %1 ms").arg(gap)));
     // The completion follows the save frame without a pause.
-    const qint64 finishedAt = steadyNowNs();
     QVERIFY(finishedAt - frames.last().steadyNs < 90 * 1000000LL);
     QCOMPARE(capture->lines(),
              QStringList({ "[PumpManager] setPumpSettings () \"ETHERNET\"",
@@ -530,8 +524,11 @@ void TestPumpManager::readThenWriteShareTheWorker()
     manager.connectToPump(QStringLiteral("127.0.0.2"));
     runUntil([&] { return !sim->frames().isEmpty(); }, 1000);
     manager.setPumpSettings(Expected::record());
-    QVERIFY(runUntil([&] { return capture->lines().contains("[PumpManager] on_setWorker_finished ()"); },
-                     5000));
+    QVERIFY(runUntil(
+        [&] { return capture->lines().contains("[PumpManager] on_setWorker_finished ()"); }, 5000));
+    runUntil(
+        [&] { return sim->frames().size() == Expected::queries.size() + Expected::writes.size(); },
+        500);
     const QVector<ReceivedFrame> frames = sim->frames();
     QCOMPARE(frameBytes(frames), Expected::queries + Expected::writes);
     const double handover = gapsMs(frames).at(Expected::queries.size() - 1);
