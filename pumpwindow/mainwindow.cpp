@@ -416,9 +416,11 @@ void MainWindow::on_btnSubmit_clicked()
     }
     setMarkingCleared();
     if (!pumpManager.setPumpSettings(pump)) {
-        // Nothing left the machine: say so, and leave the form as the technician has it.
+        // The pump did not get the settings and their save command: say so, and leave
+        // the form as the technician has it.
         QMessageBox message;
-        message.setText(windowText("The settings were not sent: the serial port is not open.\n"
+        message.setText(windowText("The settings were not saved: the serial port is not open "
+                                   "or was lost while writing.\n"
                                    "Select the pump again and submit once more."));
         message.exec();
         return;

@@ -38,7 +38,8 @@ const QStringList emptyForm = {
 const QString unmarked = QStringLiteral("QLineEdit {}");
 const QString marked = QStringLiteral("QLineEdit {color: red;}");
 const QString correctEntry = QStringLiteral("Please correct the highlighted entry.");
-const QString notSent = QStringLiteral("The settings were not sent: the serial port is not open.\n"
+const QString notSent = QStringLiteral("The settings were not saved: the serial port is not open "
+                                       "or was lost while writing.\n"
                                        "Select the pump again and submit once more.");
 
 const QString parsedReplyPrefix = QStringLiteral("[PumpManager] parsePumpResponse () Command:");
