@@ -11,111 +11,111 @@
 #include <QToolBar>
 #include <QTranslator>
 
-WidgetSpec &WidgetSpec::at(int x, int y, int width, int height)
+WantedWidget &WantedWidget::at(int x, int y, int width, int height)
 {
     return at(QRect(x, y, width, height));
 }
 
-WidgetSpec &WidgetSpec::at(const QRect &rect)
+WantedWidget &WantedWidget::at(const QRect &rect)
 {
     geometry = rect;
     return *this;
 }
 
-WidgetSpec &WidgetSpec::withText(const QString &value)
+WantedWidget &WantedWidget::withText(const QString &value)
 {
     text = value;
     return *this;
 }
 
-WidgetSpec &WidgetSpec::withItems(const QStringList &value)
+WantedWidget &WantedWidget::withItems(const QStringList &value)
 {
     items = value;
     return *this;
 }
 
-WidgetSpec &WidgetSpec::withMask(const QString &mask, int maximumLength)
+WantedWidget &WantedWidget::withMask(const QString &mask, int maximumLength)
 {
     inputMask = mask;
     maxLength = maximumLength;
     return *this;
 }
 
-WidgetSpec &WidgetSpec::minSize(int width, int height)
+WantedWidget &WantedWidget::minSize(int width, int height)
 {
     minimumSize = QSize(width, height);
     return *this;
 }
 
-WidgetSpec &WidgetSpec::minWidth(int width)
+WantedWidget &WantedWidget::minWidth(int width)
 {
     minimumSize.setWidth(width);
     return *this;
 }
 
-WidgetSpec &WidgetSpec::maxSize(int width, int height)
+WantedWidget &WantedWidget::maxSize(int width, int height)
 {
     maximumSize = QSize(width, height);
     return *this;
 }
 
-WidgetSpec &WidgetSpec::maxWidth(int width)
+WantedWidget &WantedWidget::maxWidth(int width)
 {
     maximumSize.setWidth(width);
     return *this;
 }
 
-WidgetSpec &WidgetSpec::maxHeight(int height)
+WantedWidget &WantedWidget::maxHeight(int height)
 {
     maximumSize.setHeight(height);
     return *this;
 }
 
-WidgetSpec &WidgetSpec::fixed(int width, int height)
+WantedWidget &WantedWidget::fixed(int width, int height)
 {
     return minSize(width, height).maxSize(width, height);
 }
 
-WidgetSpec &WidgetSpec::withFont(int points, int fontWeight)
+WantedWidget &WantedWidget::withFont(int points, int fontWeight)
 {
     pointSize = points;
     weight = fontWeight;
     return *this;
 }
 
-WidgetSpec &WidgetSpec::withStyle(const QString &value)
+WantedWidget &WantedWidget::withStyle(const QString &value)
 {
     styleSheet = value;
     return *this;
 }
 
-WidgetSpec widget(const char *name, const char *className, const char *parent)
+WantedWidget widget(const char *name, const char *className, const char *parent)
 {
-    WidgetSpec spec;
-    spec.name = QString::fromLatin1(name);
-    spec.className = QString::fromLatin1(className);
-    spec.parent = QString::fromLatin1(parent);
-    return spec;
+    WantedWidget wanted;
+    wanted.name = QString::fromLatin1(name);
+    wanted.className = QString::fromLatin1(className);
+    wanted.parent = QString::fromLatin1(parent);
+    return wanted;
 }
 
 namespace {
 
 // Every box layout of these forms sits flush with its container: no margins.
-LayoutSpec boxLayout(const QString &name, const QString &className, const QString &parent,
-                     int spacing, const QStringList &contents)
+WantedLayout boxLayout(const QString &name, const QString &className, const QString &parent,
+                       int spacing, const QStringList &contents)
 {
-    return LayoutSpec { name, className, parent, spacing, QMargins(), contents };
+    return WantedLayout { name, className, parent, spacing, QMargins(), contents };
 }
 
 } // namespace
 
-void FormSpec::addWindow()
+void WantedForm::addWindow()
 {
     widgets << widget("centralWidget", "QWidget", "MainWindow")
             << widget("menuBar", "QMenuBar", "MainWindow").at(0, 0, 658, 21);
 }
 
-void FormSpec::addLogo()
+void WantedForm::addLogo()
 {
     // The logo is drawn as the label's background, so the label has no text of its own.
     widgets << widget("brandLogo", "QLabel", "centralWidget")
@@ -125,7 +125,7 @@ void FormSpec::addLogo()
                        QStringLiteral("background-image: url(:/images/brand-logo-email.png);\n"));
 }
 
-void FormSpec::addConnectionGroup(const char *container, const QRect &geometry)
+void WantedForm::addConnectionGroup(const char *container, const QRect &geometry)
 {
     widgets << widget(container, "QWidget", "centralWidget").at(geometry)
             << widget("label_9", "QLabel", container).withText(QStringLiteral("Connection"))
@@ -139,7 +139,7 @@ void FormSpec::addConnectionGroup(const char *container, const QRect &geometry)
                          { QStringLiteral("label_9"), QStringLiteral("dropDownConnection") });
 }
 
-void FormSpec::addSearchGroup(const char *container, const QRect &geometry)
+void WantedForm::addSearchGroup(const char *container, const QRect &geometry)
 {
     widgets << widget(container, "QWidget", "centralWidget").at(geometry)
             << widget("btnSearch", "QPushButton", container)
@@ -159,7 +159,7 @@ void FormSpec::addSearchGroup(const char *container, const QRect &geometry)
                          { QStringLiteral("label_14"), QStringLiteral("dropDownPumps") });
 }
 
-void FormSpec::addButtonGroup()
+void WantedForm::addButtonGroup()
 {
     widgets << widget("layoutWidget", "QWidget", "centralWidget").at(249, 410, 164, 32)
             << widget("btnSubmit", "QPushButton", "layoutWidget").withText(QStringLiteral("Submit"))
@@ -169,7 +169,7 @@ void FormSpec::addButtonGroup()
                          { QStringLiteral("btnSubmit"), QStringLiteral("btnReset") });
 }
 
-void FormSpec::addOverlay(const QRect &textGeometry)
+void WantedForm::addOverlay(const QRect &textGeometry)
 {
     widgets << widget("labelSpinner", "QLabel", "centralWidget").at(300, 201, 66, 66).fixed(66, 66)
             << widget("labelSpinner_text", "QLabel", "centralWidget")
@@ -180,12 +180,12 @@ void FormSpec::addOverlay(const QRect &textGeometry)
                    .withStyle(QStringLiteral("background-color: rgb(255, 255, 255)"));
 }
 
-void FormSpec::addRows(const char *container, const char *layout, const QRect &geometry,
-                       const QVector<QStringList> &rows)
+void WantedForm::addRows(const char *container, const char *layout, const QRect &geometry,
+                         const QVector<QStringList> &rows)
 {
     widgets << widget(container, "QWidget", "centralWidget").at(geometry);
-    LayoutSpec column = boxLayout(QString::fromLatin1(layout), QStringLiteral("QVBoxLayout"),
-                                  QString::fromLatin1(container), 6, {});
+    WantedLayout column = boxLayout(QString::fromLatin1(layout), QStringLiteral("QVBoxLayout"),
+                                    QString::fromLatin1(container), 6, {});
     for (const QStringList &row : rows) {
         column.contents << row.first();
         layouts << boxLayout(row.first(), QStringLiteral("QHBoxLayout"), column.name, 6,
@@ -300,8 +300,8 @@ void dropMissingLogoWarning(QtMsgType type, const QMessageLogContext &context,
 
 } // namespace
 
-FormCheck::FormCheck(const FormSpec &spec, FormStep setupUi, FormStep retranslateUi)
-    : spec(spec)
+FormCheck::FormCheck(const WantedForm &wanted, FormStep setupUi, FormStep retranslateUi)
+    : wanted(wanted)
     , setupUi(std::move(setupUi))
     , retranslateUi(std::move(retranslateUi))
 { }
@@ -325,7 +325,7 @@ void FormCheck::cleanup()
 void FormCheck::window()
 {
     QCOMPARE(form->objectName(), QStringLiteral("MainWindow"));
-    QCOMPARE(form->windowTitle(), spec.title);
+    QCOMPARE(form->windowTitle(), wanted.title);
     QCOMPARE(form->size(), QSize(658, 485));
     QCOMPARE(form->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
     QCOMPARE(form->sizePolicy().verticalPolicy(), QSizePolicy::Preferred);
@@ -357,7 +357,7 @@ void FormCheck::widgets_data()
     QTest::addColumn<int>("pointSize");
     QTest::addColumn<int>("weight");
     QTest::addColumn<QString>("styleSheet");
-    for (const WidgetSpec &w : qAsConst(spec.widgets)) {
+    for (const WantedWidget &w : qAsConst(wanted.widgets)) {
         QTest::newRow(qPrintable(w.name))
             << w.name << w.className << w.parent << w.geometry << w.text << w.items << w.inputMask
             << w.maxLength << w.minimumSize << w.maximumSize << w.pointSize << w.weight
@@ -422,7 +422,7 @@ void FormCheck::widgets()
 void FormCheck::noOtherWidgets()
 {
     QStringList expected;
-    for (const WidgetSpec &w : qAsConst(spec.widgets))
+    for (const WantedWidget &w : qAsConst(wanted.widgets))
         expected << w.name;
     QStringList actual;
     const QList<QWidget *> children = form->findChildren<QWidget *>();
@@ -442,7 +442,7 @@ void FormCheck::layouts_data()
     QTest::addColumn<int>("spacing");
     QTest::addColumn<QMargins>("margins");
     QTest::addColumn<QStringList>("contents");
-    for (const LayoutSpec &l : qAsConst(spec.layouts)) {
+    for (const WantedLayout &l : qAsConst(wanted.layouts)) {
         QTest::newRow(qPrintable(l.name))
             << l.name << l.className << l.parent << l.spacing << l.margins << l.contents;
     }
@@ -473,7 +473,7 @@ void FormCheck::layouts()
 void FormCheck::noOtherLayouts()
 {
     QStringList expected;
-    for (const LayoutSpec &l : qAsConst(spec.layouts))
+    for (const WantedLayout &l : qAsConst(wanted.layouts))
         expected << l.name;
     QStringList actual;
     const QList<QLayout *> found = form->centralWidget()->findChildren<QLayout *>();
@@ -493,8 +493,8 @@ void FormCheck::zOrder()
         if (child->isWidgetType())
             stack << child->objectName();
     }
-    QVERIFY(stack.size() >= spec.raisedLast.size());
-    QCOMPARE(stack.mid(stack.size() - spec.raisedLast.size()), spec.raisedLast);
+    QVERIFY(stack.size() >= wanted.raisedLast.size());
+    QCOMPARE(stack.mid(stack.size() - wanted.raisedLast.size()), wanted.raisedLast);
 }
 
 void FormCheck::switches_data()
@@ -503,13 +503,13 @@ void FormCheck::switches_data()
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("pageStep");
-    for (const SwitchSpec &s : qAsConst(spec.switches))
+    for (const WantedSwitch &s : qAsConst(wanted.switches))
         QTest::newRow(qPrintable(s.name)) << s.name << s.minimum << s.maximum << s.pageStep;
 }
 
 void FormCheck::switches()
 {
-    if (spec.switches.isEmpty())
+    if (wanted.switches.isEmpty())
         QSKIP("This window has no on/off switches.");
     QFETCH(QString, name);
     QFETCH(int, minimum);
@@ -534,7 +534,7 @@ void FormCheck::typing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
-    for (const TypingSpec &t : qAsConst(spec.typing))
+    for (const WantedTyping &t : qAsConst(wanted.typing))
         QTest::newRow(qPrintable(t.name + QLatin1Char(' ') + t.typed))
             << t.name << t.typed << t.text;
 }
@@ -553,8 +553,8 @@ void FormCheck::typing()
 
 void FormCheck::textsAreTranslatable()
 {
-    QStringList expected { QStringLiteral("MainWindow|") + spec.title };
-    for (const WidgetSpec &w : qAsConst(spec.widgets)) {
+    QStringList expected { QStringLiteral("MainWindow|") + wanted.title };
+    for (const WantedWidget &w : qAsConst(wanted.widgets)) {
         QStringList texts = w.items;
         texts << w.text << w.inputMask;
         for (const QString &text : qAsConst(texts)) {

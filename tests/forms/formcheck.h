@@ -25,7 +25,7 @@ template<> inline char *toString(const QMargins &m)
 
 // One named widget of a tool window as the form must build it. Anything not given keeps the
 // toolkit's default, and the check insists on that default too, so a stray property fails.
-struct WidgetSpec
+struct WantedWidget
 {
     QString name;
     QString className;
@@ -41,25 +41,25 @@ struct WidgetSpec
     int weight = QFont::Normal;
     QString styleSheet;
 
-    WidgetSpec &at(int x, int y, int width, int height);
-    WidgetSpec &at(const QRect &rect);
-    WidgetSpec &withText(const QString &value);
-    WidgetSpec &withItems(const QStringList &value);
-    WidgetSpec &withMask(const QString &mask, int maximumLength = -1);
-    WidgetSpec &minSize(int width, int height);
-    WidgetSpec &minWidth(int width);
-    WidgetSpec &maxSize(int width, int height);
-    WidgetSpec &maxWidth(int width);
-    WidgetSpec &maxHeight(int height);
-    WidgetSpec &fixed(int width, int height);
-    WidgetSpec &withFont(int points, int fontWeight = QFont::Normal);
-    WidgetSpec &withStyle(const QString &value);
+    WantedWidget &at(int x, int y, int width, int height);
+    WantedWidget &at(const QRect &rect);
+    WantedWidget &withText(const QString &value);
+    WantedWidget &withItems(const QStringList &value);
+    WantedWidget &withMask(const QString &mask, int maximumLength = -1);
+    WantedWidget &minSize(int width, int height);
+    WantedWidget &minWidth(int width);
+    WantedWidget &maxSize(int width, int height);
+    WantedWidget &maxWidth(int width);
+    WantedWidget &maxHeight(int height);
+    WantedWidget &fixed(int width, int height);
+    WantedWidget &withFont(int points, int fontWeight = QFont::Normal);
+    WantedWidget &withStyle(const QString &value);
 };
 
-WidgetSpec widget(const char *name, const char *className, const char *parent);
+WantedWidget widget(const char *name, const char *className, const char *parent);
 
 // A box layout: its owner (container widget or enclosing layout) and what it arranges, in order.
-struct LayoutSpec
+struct WantedLayout
 {
     QString name;
     QString className;
@@ -70,7 +70,7 @@ struct LayoutSpec
 };
 
 // An on/off switch: a slider that can only be 0 or 1.
-struct SwitchSpec
+struct WantedSwitch
 {
     QString name;
     int minimum;
@@ -79,20 +79,20 @@ struct SwitchSpec
 };
 
 // What typing into a field leaves in it.
-struct TypingSpec
+struct WantedTyping
 {
     QString name;
     QString typed;
     QString text;
 };
 
-struct FormSpec
+struct WantedForm
 {
     QString title;
-    QVector<WidgetSpec> widgets;
-    QVector<LayoutSpec> layouts;
-    QVector<SwitchSpec> switches;
-    QVector<TypingSpec> typing;
+    QVector<WantedWidget> widgets;
+    QVector<WantedLayout> layouts;
+    QVector<WantedSwitch> switches;
+    QVector<WantedTyping> typing;
     QStringList raisedLast; // the last children of the central widget, bottom to top
 
     // Groups every tool window shares; only their container names and some rectangles differ.
@@ -114,7 +114,7 @@ class FormCheck : public QObject
 public:
     using FormStep = std::function<void(QMainWindow *)>;
 
-    FormCheck(const FormSpec &spec, FormStep setupUi, FormStep retranslateUi);
+    FormCheck(const WantedForm &wanted, FormStep setupUi, FormStep retranslateUi);
 
 private slots:
     void initTestCase();
@@ -137,19 +137,19 @@ private slots:
     void textsAreTranslatable();
 
 private:
-    FormSpec spec;
+    WantedForm wanted;
     FormStep setupUi;
     FormStep retranslateUi;
     QMainWindow *form = nullptr;
 };
 
 // Each form generates its own Ui::MainWindow, so each form is checked by its own executable.
-template<typename Ui> int runFormCheck(int argc, char **argv, const FormSpec &spec)
+template<typename Ui> int runFormCheck(int argc, char **argv, const WantedForm &wanted)
 {
     QApplication app(argc, argv);
     Ui ui;
     FormCheck check(
-        spec, [&ui](QMainWindow *window) { ui.setupUi(window); },
+        wanted, [&ui](QMainWindow *window) { ui.setupUi(window); },
         [&ui](QMainWindow *window) { ui.retranslateUi(window); });
     return QTest::qExec(&check, argc, argv);
 }

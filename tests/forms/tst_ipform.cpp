@@ -3,10 +3,10 @@
 
 namespace {
 
-FormSpec ipForm()
+WantedForm ipForm()
 {
     const QString address = QStringLiteral("000.000.000.000");
-    FormSpec form;
+    WantedForm form;
     form.title = QStringLiteral("Velmora Network Tool v1.0.0");
     form.addWindow();
     form.addLogo();

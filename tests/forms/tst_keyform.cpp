@@ -3,9 +3,9 @@
 
 namespace {
 
-FormSpec keyForm()
+WantedForm keyForm()
 {
-    FormSpec form;
+    WantedForm form;
     form.title = QStringLiteral("Velmora Connection Tool v1.0.0");
     form.addWindow();
     form.addLogo();

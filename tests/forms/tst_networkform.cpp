@@ -27,10 +27,10 @@ const char switchStyle[] = "QSlider::groove:horizontal {\n"
                            "    border-radius: 3px;\n"
                            "}";
 
-FormSpec networkForm()
+WantedForm networkForm()
 {
     const QString address = QStringLiteral("000.000.000.000");
-    FormSpec form;
+    WantedForm form;
     form.title = QStringLiteral("Corvane Network Tool v1.0.6");
     form.addWindow();
     form.addLogo();
