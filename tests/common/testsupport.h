@@ -64,7 +64,8 @@ inline qint64 steadyNowNs()
 }
 
 // Measures how long the thread's event loop goes without turning: a 1 ms timer
-// records the longest gap between its ticks while it runs.
+// records the longest gap between its ticks while it runs. It starts measuring when
+// made; start() and stop() measure one stretch after another with the same meter.
 class StallMeter
 {
 public:
@@ -72,18 +73,45 @@ public:
     {
         ticker.setTimerType(Qt::PreciseTimer);
         ticker.setInterval(1);
-        QObject::connect(&ticker, &QTimer::timeout, [this] {
-            const qint64 now = clock.nsecsElapsed();
-            longestNs = qMax(longestNs, now - lastNs);
-            lastNs = now;
-        });
+        QObject::connect(&ticker, &QTimer::timeout, [this] { tick(); });
         clock.start();
-        lastNs = 0;
+        start();
+    }
+
+    // Forgets what was measured and measures from now on.
+    void start()
+    {
+        longestNs = 0;
+        lastNs = clock.nsecsElapsed();
         ticker.start();
     }
-    double longestMs() const { return longestNs / 1e6; }
+
+    // Ends the stretch and returns its longest gap in ms, counting the one still open:
+    // a stall that ends the stretch counts as much as one inside it.
+    double stop()
+    {
+        if (ticker.isActive()) {
+            tick();
+            ticker.stop();
+        }
+        return longestMs();
+    }
+
+    // The longest gap so far, the one still open included while the meter runs.
+    double longestMs() const
+    {
+        const qint64 openNs = ticker.isActive() ? clock.nsecsElapsed() - lastNs : 0;
+        return qMax(longestNs, openNs) / 1e6;
+    }
 
 private:
+    void tick()
+    {
+        const qint64 now = clock.nsecsElapsed();
+        longestNs = qMax(longestNs, now - lastNs);
+        lastNs = now;
+    }
+
     QTimer ticker;
     QElapsedTimer clock;
     qint64 lastNs = 0;
