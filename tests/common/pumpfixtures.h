@@ -2,9 +2,15 @@
 #define PUMPFIXTURES_H
 
 #include "pumpsimulator.h"
+#include "pumpsimulatorthread.h"
 
 #include <QByteArray>
+#include <QHostAddress>
+#include <QTimer>
 #include <QVector>
+
+#include <functional>
+#include <memory>
 
 // A pump as the tests meet it: a 17-character name, an address on loopback and a
 // full set of network settings, answered in the pump's own mixed case.
@@ -57,6 +63,39 @@ inline QList<QByteArray> frameBytes(const QVector<ReceivedFrame> &frames)
     for (const ReceivedFrame &frame : frames)
         bytes.append(frame.bytes);
     return bytes;
+}
+
+// A simulator on its own thread holding `pumps`, pump i under number i. Null when a
+// pump did not get its number.
+inline std::unique_ptr<PumpSimulatorThread>
+startSimulator(const QVector<SimulatedPumpConfig> &pumps)
+{
+    auto sim = std::make_unique<PumpSimulatorThread>();
+    for (int i = 0; i < pumps.size(); ++i) {
+        if (sim->addPump(pumps.at(i)) != i)
+            return nullptr;
+    }
+    return sim;
+}
+
+// Runs `action` on the simulator's own thread `delayMs` from now, so the test thread
+// never waits for it.
+inline void onSimulatorAfter(PumpSimulatorThread &sim, int delayMs,
+                             const std::function<void(PumpSimulator &)> &action)
+{
+    sim.call([delayMs, action](PumpSimulator &simulator) {
+        QTimer::singleShot(delayMs, Qt::PreciseTimer, &simulator,
+                           [&simulator, action] { action(simulator); });
+    });
+}
+
+// Has pump 0 flood the tool's socket on 127.0.0.1:`toolPort` with 20,000 junk
+// datagrams, starting at once on the simulator's thread.
+inline void floodToolWithJunk(PumpSimulatorThread &sim, quint16 toolPort)
+{
+    onSimulatorAfter(sim, 0, [toolPort](PumpSimulator &simulator) {
+        simulator.floodJunk(0, QHostAddress(QStringLiteral("127.0.0.1")), toolPort, 20000);
+    });
 }
 
 #endif // PUMPFIXTURES_H

@@ -1,6 +1,10 @@
 #ifndef WINDOWTESTSUPPORT_H
 #define WINDOWTESTSUPPORT_H
 
+#include "pumpfixtures.h"
+#include "pumpsimulatorthread.h"
+#include "testsupport.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +14,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QObject>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QStringList>
@@ -17,6 +22,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 // Helpers for the tests that drive a tool's real window. Every window of the family
 // has the same widget names where it has the widget at all, so the helpers take the
@@ -219,6 +226,79 @@ public:
 
 public slots:
     void open(const QUrl &url) { opened.append(url); }
+};
+
+// What every window test holds: the captured log, the simulated pumps and the tool's
+// window, with the steps that set them up and take them down. A test class derives
+// from QObject and from this; its initTestCase makes the capture, once the test
+// framework has installed its own message handler.
+template<class Window> class WindowTestFixture
+{
+protected:
+    // A fresh simulator holding `pumps`, pump i under number i. The previous one goes
+    // first: every simulator's pumps listen on the same port.
+    bool startPumps(const QVector<SimulatedPumpConfig> &pumps)
+    {
+        sim.reset();
+        sim = startSimulator(pumps);
+        return sim != nullptr;
+    }
+
+    // A fresh window, shown; true once it is exposed.
+    bool showWindow()
+    {
+        window = std::make_unique<Window>();
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    void closeWindowAndPumps()
+    {
+        // The window first: its manager may still be pacing frames to the pumps.
+        window.reset();
+        sim.reset();
+    }
+
+    template<class T> T *widget(const char *name) const
+    {
+        return window->template findChild<T *>(QLatin1String(name));
+    }
+    QTimer *timer(const char *name) const { return widget<QTimer>(name); }
+
+    // Replies the pump link has taken apart, whatever their value.
+    int parsedReplies() const
+    {
+        const QString prefix = QStringLiteral("[PumpManager] parsePumpResponse () Command:");
+        return capture->linesStartingWith(prefix).size();
+    }
+
+    // Picks a listed pump and waits until its read has brought `replies` answers.
+    bool selectPump(int index, int replies)
+    {
+        const int before = parsedReplies();
+        chooseItem(widget<QComboBox>("dropDownPumps"), index);
+        return runUntil([&] { return parsedReplies() >= before + replies; }, 3000);
+    }
+
+    // Chooses the first pump's serial line and searches it, stopping the search's
+    // timer so that nothing is selected yet; returns the line's path, or "" when the
+    // pump did not end up in the list.
+    QString listPumpOverSerialLine()
+    {
+        const QString line = sim->openSerialLine(0);
+        if (line.isEmpty() || chooseSerialLine(window.get(), line) <= 0)
+            return QString();
+        QTest::mouseClick(widget<QPushButton>("btnSearch"), Qt::LeftButton);
+        timer("searchTimer")->stop();
+        auto *pumps = widget<QComboBox>("dropDownPumps");
+        if (!runUntil([&] { return pumps->count() == 1; }, 1000))
+            return QString();
+        return line;
+    }
+
+    std::unique_ptr<LogCapture> capture;
+    std::unique_ptr<PumpSimulatorThread> sim;
+    std::unique_ptr<Window> window;
 };
 
 #endif // WINDOWTESTSUPPORT_H

@@ -100,6 +100,9 @@ WantedWidget widget(const char *name, const char *className, const char *parent)
 
 namespace {
 
+// An IPv4 address in four groups of up to three digits.
+const QString addressMask = QStringLiteral("000.000.000.000");
+
 // Every box layout of these forms sits flush with its container: no margins.
 WantedLayout boxLayout(const QString &name, const QString &className, const QString &parent,
                        int spacing, const QStringList &contents)
@@ -167,6 +170,46 @@ void WantedForm::addButtonGroup()
     layouts << boxLayout(QStringLiteral("horizontalLayout_14"), QStringLiteral("QHBoxLayout"),
                          QStringLiteral("layoutWidget"), 6,
                          { QStringLiteral("btnSubmit"), QStringLiteral("btnReset") });
+}
+
+void WantedForm::addBrowserButton()
+{
+    widgets << widget("btnBrowser", "QPushButton", "centralWidget")
+                   .at(220, 170, 187, 23)
+                   .withText(QStringLiteral("Set Up From Browser"))
+                   .minSize(0, 23);
+}
+
+void WantedForm::addAddressFields(const char *container)
+{
+    widgets << widget("label", "QLabel", container).withText(QStringLiteral("IP Assignment"))
+            << widget("dropDownNAM", "QComboBox", container)
+                   .withItems({ QStringLiteral("DHCP"), QStringLiteral("Static") })
+                   .minWidth(125)
+            << widget("label_2", "QLabel", container)
+                   .withText(QStringLiteral("IPv4 Address"))
+                   .maxHeight(35)
+            << widget("lineEdit_NIP", "QLineEdit", container).withMask(addressMask)
+            << widget("label_5", "QLabel", container)
+                   .withText(QStringLiteral("Subnet Mask"))
+                   .maxHeight(35)
+            << widget("lineEdit_NSM", "QLineEdit", container).withMask(addressMask);
+}
+
+void WantedForm::addGatewayFields(const char *container)
+{
+    widgets << widget("label_6", "QLabel", container)
+                   .withText(QStringLiteral("Default Gateway"))
+                   .maxHeight(35)
+            << widget("lineEdit_NDG", "QLineEdit", container).withMask(addressMask)
+            << widget("label_7", "QLabel", container)
+                   .withText(QStringLiteral("DNS Server 1"))
+                   .maxHeight(35)
+            << widget("lineEdit_ND1", "QLineEdit", container).withMask(addressMask)
+            << widget("label_8", "QLabel", container)
+                   .withText(QStringLiteral("DNS Server 2"))
+                   .maxHeight(35)
+            << widget("lineEdit_ND2", "QLineEdit", container).withMask(addressMask);
 }
 
 void WantedForm::addOverlay(const QRect &textGeometry)

@@ -101,6 +101,12 @@ struct WantedForm
     void addConnectionGroup(const char *container, const QRect &geometry);
     void addSearchGroup(const char *container, const QRect &geometry);
     void addButtonGroup();
+    void addBrowserButton();
+    // The address fields with their labels, in a container that addRows has laid out:
+    // how the pump's address is assigned, the address and its mask; then its gateway and
+    // its two name servers. Both tools that show them build them alike.
+    void addAddressFields(const char *container);
+    void addGatewayFields(const char *container);
     void addOverlay(const QRect &textGeometry);
     // A vertical container of label/editor rows; each row is {layout, label, label text, editor}.
     void addRows(const char *container, const char *layout, const QRect &geometry,

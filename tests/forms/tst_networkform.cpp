@@ -29,17 +29,13 @@ const char switchStyle[] = "QSlider::groove:horizontal {\n"
 
 WantedForm networkForm()
 {
-    const QString address = QStringLiteral("000.000.000.000");
     WantedForm form;
     form.title = QStringLiteral("Corvane Network Tool v1.0.6");
     form.addWindow();
     form.addLogo();
     form.addConnectionGroup("layoutWidget2", QRect(220, 74, 189, 56));
     form.addSearchGroup("layoutWidget3", QRect(62, 130, 540, 25));
-    form.widgets << widget("btnBrowser", "QPushButton", "centralWidget")
-                        .at(220, 170, 187, 23)
-                        .withText(QStringLiteral("Set Up From Browser"))
-                        .minSize(0, 23);
+    form.addBrowserButton();
 
     form.addRows("layoutWidget1", "verticalLayout", QRect(60, 210, 237, 193),
                  { { "horizontalLayout_2", "label", "dropDownNAM" },
@@ -48,22 +44,8 @@ WantedForm networkForm()
                    { "horizontalLayout_7", "label_6", "lineEdit_NDG" },
                    { "horizontalLayout_8", "label_7", "lineEdit_ND1" },
                    { "horizontalLayout_9", "label_8", "lineEdit_ND2" } });
-    const char ip[] = "layoutWidget1";
-    form.widgets
-        << widget("label", "QLabel", ip).withText(QStringLiteral("IP Assignment"))
-        << widget("dropDownNAM", "QComboBox", ip)
-               .withItems({ QStringLiteral("DHCP"), QStringLiteral("Static") })
-               .minWidth(125)
-        << widget("label_2", "QLabel", ip).withText(QStringLiteral("IPv4 Address")).maxHeight(35)
-        << widget("lineEdit_NIP", "QLineEdit", ip).withMask(address)
-        << widget("label_5", "QLabel", ip).withText(QStringLiteral("Subnet Mask")).maxHeight(35)
-        << widget("lineEdit_NSM", "QLineEdit", ip).withMask(address)
-        << widget("label_6", "QLabel", ip).withText(QStringLiteral("Default Gateway")).maxHeight(35)
-        << widget("lineEdit_NDG", "QLineEdit", ip).withMask(address)
-        << widget("label_7", "QLabel", ip).withText(QStringLiteral("DNS Server 1")).maxHeight(35)
-        << widget("lineEdit_ND1", "QLineEdit", ip).withMask(address)
-        << widget("label_8", "QLabel", ip).withText(QStringLiteral("DNS Server 2")).maxHeight(35)
-        << widget("lineEdit_ND2", "QLineEdit", ip).withMask(address);
+    form.addAddressFields("layoutWidget1");
+    form.addGatewayFields("layoutWidget1");
 
     form.addRows("layoutWidget4", "verticalLayout_2", QRect(370, 212, 191, 176),
                  { { "horizontalLayout_10", "label_10", "lineEdit_NTT" },

@@ -51,11 +51,10 @@ const QStringList loopbackSubmissionLines = {
 
 const QString unmarked = QStringLiteral("QLineEdit {}");
 const QString marked = QStringLiteral("QLineEdit {color: red;}");
-const QString parsedReplyPrefix = QStringLiteral("[PumpManager] parsePumpResponse () Command:");
 
 } // namespace
 
-class TestIpWindow : public QObject
+class TestIpWindow : public QObject, private WindowTestFixture<MainWindow>
 {
     Q_OBJECT
 
@@ -75,17 +74,7 @@ private slots:
     void restartWaitEndReadsTheSixSettingsAgain();
 
 private:
-    bool startPumps(const QVector<SimulatedPumpConfig> &pumps);
-    int parsedReplies() const { return capture->linesStartingWith(parsedReplyPrefix).size(); }
     bool offerAndSelectLoopbackPump();
-    template<class T> T *widget(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-
-    std::unique_ptr<LogCapture> capture;
-    std::unique_ptr<PumpSimulatorThread> sim;
-    std::unique_ptr<MainWindow> window;
 };
 
 void TestIpWindow::initTestCase() { capture = std::make_unique<LogCapture>(); }
@@ -94,39 +83,20 @@ void TestIpWindow::init()
 {
     QVERIFY(startPumps({ loopbackPump(0) }));
     capture->clear();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(showWindow());
     for (const QString &name : settingWidgets + formButtons + pumpControls)
         QVERIFY2(window->findChild<QWidget *>(name), qPrintable(name));
 }
 
-void TestIpWindow::cleanup()
-{
-    window.reset();
-    sim.reset();
-}
+void TestIpWindow::cleanup() { closeWindowAndPumps(); }
 
 void TestIpWindow::cleanupTestCase() { capture.reset(); }
-
-bool TestIpWindow::startPumps(const QVector<SimulatedPumpConfig> &pumps)
-{
-    sim.reset();
-    sim = std::make_unique<PumpSimulatorThread>();
-    for (int i = 0; i < pumps.size(); ++i) {
-        if (sim->addPump(pumps.at(i)) != i)
-            return false;
-    }
-    return true;
-}
 
 // Lists loopbackPump(0) as its identity reply would, selects it and waits for its six answers.
 bool TestIpWindow::offerAndSelectLoopbackPump()
 {
     offerIdentity(window.get(), identityText(loopbackPump(0)));
-    const int before = parsedReplies();
-    chooseItem(widget<QComboBox>("dropDownPumps"), 0);
-    return runUntil([&] { return parsedReplies() >= before + 6; }, 3000);
+    return selectPump(0, 6);
 }
 
 void TestIpWindow::startUpShowsTheSixSettingForm()

@@ -52,7 +52,7 @@ QByteArray joined(const QList<QByteArray> &frames)
 
 } // namespace
 
-class TestKeyWindow : public QObject
+class TestKeyWindow : public QObject, private WindowTestFixture<MainWindow>
 {
     Q_OBJECT
 
@@ -70,18 +70,7 @@ private slots:
     void resetAlwaysLocksTheForm();
 
 private:
-    bool startPumps(const QVector<SimulatedPumpConfig> &pumps);
     void typeKeys(const QStringList &keys);
-    QString openSerialLineAndListThePump();
-    template<class T> T *widget(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-    QTimer *timer(const char *name) const { return widget<QTimer>(name); }
-
-    std::unique_ptr<LogCapture> capture;
-    std::unique_ptr<PumpSimulatorThread> sim;
-    std::unique_ptr<MainWindow> window;
 };
 
 void TestKeyWindow::initTestCase() { capture = std::make_unique<LogCapture>(); }
@@ -90,51 +79,19 @@ void TestKeyWindow::init()
 {
     QVERIFY(startPumps({ loopbackPump(0) }));
     capture->clear();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(showWindow());
     for (const QString &name : keyFields + formButtons + pumpControls)
         QVERIFY2(window->findChild<QWidget *>(name), qPrintable(name));
 }
 
-void TestKeyWindow::cleanup()
-{
-    window.reset();
-    sim.reset();
-}
+void TestKeyWindow::cleanup() { closeWindowAndPumps(); }
 
 void TestKeyWindow::cleanupTestCase() { capture.reset(); }
-
-bool TestKeyWindow::startPumps(const QVector<SimulatedPumpConfig> &pumps)
-{
-    sim.reset();
-    sim = std::make_unique<PumpSimulatorThread>();
-    for (int i = 0; i < pumps.size(); ++i) {
-        if (sim->addPump(pumps.at(i)) != i)
-            return false;
-    }
-    return true;
-}
 
 void TestKeyWindow::typeKeys(const QStringList &keys)
 {
     for (int i = 0; i < keyFields.size(); ++i)
         typeInto(window->findChild<QLineEdit *>(keyFields.at(i)), keys.at(i));
-}
-
-// Chooses the pump's serial line and searches it; returns the line's path, or ""
-// when the pump did not end up in the list.
-QString TestKeyWindow::openSerialLineAndListThePump()
-{
-    const QString line = sim->openSerialLine(0);
-    if (line.isEmpty() || chooseSerialLine(window.get(), line) <= 0)
-        return QString();
-    QTest::mouseClick(widget<QPushButton>("btnSearch"), Qt::LeftButton);
-    timer("searchTimer")->stop();
-    auto *pumps = widget<QComboBox>("dropDownPumps");
-    if (!runUntil([&] { return pumps->count() == 1; }, 1000))
-        return QString();
-    return line;
 }
 
 void TestKeyWindow::startUpShowsTheKeyForm()
@@ -188,7 +145,7 @@ void TestKeyWindow::ethernetSelectionOnlyConnects()
 
 void TestKeyWindow::serialSelectionSendsNothingAndReopensThePort()
 {
-    const QString line = openSerialLineAndListThePump();
+    const QString line = listPumpOverSerialLine();
     QVERIFY(!line.isEmpty());
     QCOMPARE(sim->serialBytes(), identityQuery);
 
@@ -246,7 +203,7 @@ void TestKeyWindow::serialSelectionSendsNothingAndReopensThePort()
 
 void TestKeyWindow::fiveKeysReachThePumpByteForByte()
 {
-    const QString line = openSerialLineAndListThePump();
+    const QString line = listPumpOverSerialLine();
     QVERIFY(!line.isEmpty());
     chooseItem(widget<QComboBox>("dropDownPumps"), 0);
     typeKeys(awkwardKeys);

@@ -42,8 +42,6 @@ const QString notSent = QStringLiteral("The settings were not saved: the serial 
                                        "or was lost while writing.\n"
                                        "Select the pump again and submit once more.");
 
-const QString parsedReplyPrefix = QStringLiteral("[PumpManager] parsePumpResponse () Command:");
-
 QByteArray settingQueries()
 {
     QByteArray all;
@@ -109,7 +107,7 @@ QList<QByteArray> loopbackWriteFrames()
 
 using PumpSettings = QMap<QByteArray, QByteArray>;
 
-class TestNetworkWindow : public QObject
+class TestNetworkWindow : public QObject, private WindowTestFixture<MainWindow>
 {
     Q_OBJECT
 
@@ -133,19 +131,8 @@ private slots:
     void serialConnectionOnAPseudoTerminal();
 
 private:
-    bool startPumps(const QVector<SimulatedPumpConfig> &pumps);
-    int parsedReplies() const;
-    bool selectPump(int index, int replies);
     QString selectOverSerialLine();
-    template<class T> T *widget(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-    QTimer *timer(const char *name) const { return widget<QTimer>(name); }
 
-    std::unique_ptr<LogCapture> capture;
-    std::unique_ptr<PumpSimulatorThread> sim;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<UrlCatcher> browser;
 };
 
@@ -159,9 +146,7 @@ void TestNetworkWindow::init()
 {
     QVERIFY(startPumps({ loopbackPump(0), loopbackPump(1) }));
     capture->clear();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(showWindow());
     browser = std::make_unique<UrlCatcher>();
     for (const QString &name : settingWidgets + formButtons + pumpControls)
         QVERIFY2(window->findChild<QWidget *>(name), qPrintable(name));
@@ -172,36 +157,10 @@ void TestNetworkWindow::init()
 void TestNetworkWindow::cleanup()
 {
     browser.reset();
-    // The window first: its manager may still be pacing frames to the pumps.
-    window.reset();
-    sim.reset();
+    closeWindowAndPumps();
 }
 
 void TestNetworkWindow::cleanupTestCase() { capture.reset(); }
-
-bool TestNetworkWindow::startPumps(const QVector<SimulatedPumpConfig> &pumps)
-{
-    sim.reset();
-    sim = std::make_unique<PumpSimulatorThread>();
-    for (int i = 0; i < pumps.size(); ++i) {
-        if (sim->addPump(pumps.at(i)) != i)
-            return false;
-    }
-    return true;
-}
-
-int TestNetworkWindow::parsedReplies() const
-{
-    return capture->linesStartingWith(parsedReplyPrefix).size();
-}
-
-// Picks a listed pump and waits until its read has brought `replies` answers.
-bool TestNetworkWindow::selectPump(int index, int replies)
-{
-    const int before = parsedReplies();
-    chooseItem(widget<QComboBox>("dropDownPumps"), index);
-    return runUntil([&] { return parsedReplies() >= before + replies; }, 3000);
-}
 
 // Chooses the first pump's serial line, searches it and lets the search end, which
 // selects the lone pump and reads it over the line before returning. Where the
@@ -210,12 +169,8 @@ bool TestNetworkWindow::selectPump(int index, int replies)
 // the lines from the end of the search on.
 QString TestNetworkWindow::selectOverSerialLine()
 {
-    const QString line = sim->openSerialLine(0);
-    if (line.isEmpty() || chooseSerialLine(window.get(), line) <= 0)
-        return QString();
-    QTest::mouseClick(widget<QPushButton>("btnSearch"), Qt::LeftButton);
-    timer("searchTimer")->stop();
-    if (!runUntil([&] { return widget<QComboBox>("dropDownPumps")->count() == 1; }, 1000))
+    const QString line = listPumpOverSerialLine();
+    if (line.isEmpty())
         return QString();
     capture->clear();
     QMetaObject::invokeMethod(window.get(), "on_search_timeout");

@@ -15,7 +15,7 @@
 // window closed in the middle of a write, a pump that vanishes. It must keep
 // handling events, list and send exactly what it should, and recover with the
 // next search or selection.
-class TestWindowFaults : public QObject
+class TestWindowFaults : public QObject, private WindowTestFixture<MainWindow>
 {
     Q_OBJECT
 
@@ -30,13 +30,8 @@ private slots:
     void pumpVanishesAndComesBack();
 
 private:
-    // Runs `action` on the simulator's own thread, so the test thread never waits for it.
-    void onSimulator(std::function<void(PumpSimulator &)> action);
     void selectLonePump();
 
-    std::unique_ptr<LogCapture> capture;
-    std::unique_ptr<PumpSimulatorThread> sim;
-    std::unique_ptr<MainWindow> window;
     int framesReceived = 0;
 };
 
@@ -52,18 +47,7 @@ void TestWindowFaults::init()
     capture->clear();
 }
 
-void TestWindowFaults::cleanup()
-{
-    window.reset();
-    sim.reset();
-}
-
-void TestWindowFaults::onSimulator(std::function<void(PumpSimulator &)> action)
-{
-    sim->call([action](PumpSimulator &simulator) {
-        QTimer::singleShot(0, &simulator, [&simulator, action] { action(simulator); });
-    });
-}
+void TestWindowFaults::cleanup() { closeWindowAndPumps(); }
 
 // The pump is known to the window as if a search had found it; selecting it reads it.
 void TestWindowFaults::selectLonePump()
@@ -80,33 +64,30 @@ void TestWindowFaults::thousandPumpsAreAllListed()
             simulator.addPump(standardPump(i));
         simulator.listenForBroadcasts();
     });
-    auto *pumps = window->findChild<QComboBox *>(QStringLiteral("dropDownPumps"));
+    auto *pumps = widget<QComboBox>("dropDownPumps");
     StallMeter stalls;
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("btnSearch")),
-                      Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>("btnSearch"), Qt::LeftButton);
     QVERIFY(runUntil([&] { return pumps->count() == 1000; }, 3000));
     qInfo("1000 pumps listed; longest event-loop stall: %.1f ms", stalls.longestMs());
     QCOMPARE(pumps->itemText(999).isEmpty(), false);
     QVERIFY(pumps->findText(QStringLiteral("PUMP-1000-AB12CD3 @ 127.0.3.233 FW 2.4")) >= 0);
     QVERIFY2(stalls.longestMs() < 50.0, qPrintable(QString::number(stalls.longestMs())));
     // With several pumps nothing is selected by itself; the technician picks one.
-    window->findChild<QTimer *>(QStringLiteral("searchTimer"))->stop();
+    timer("searchTimer")->stop();
     QMetaObject::invokeMethod(window.get(), "on_search_timeout");
-    QVERIFY(!window->findChild<QLineEdit *>(QStringLiteral("lineEdit_NIP"))->isEnabled());
+    QVERIFY(!widget<QLineEdit>("lineEdit_NIP")->isEnabled());
 }
 
 void TestWindowFaults::junkFloodDuringARead()
 {
     QCOMPARE(sim->addPump(standardPump(0)), 0);
-    auto *address = window->findChild<QLineEdit *>(QStringLiteral("lineEdit_NIP"));
+    auto *address = widget<QLineEdit>("lineEdit_NIP");
     selectLonePump();
     QVERIFY(runUntil([&] { return framesReceived > 0; }, 1000));
     const quint16 windowPort = sim->frames().first().senderPort;
 
     StallMeter stalls;
-    onSimulator([windowPort](PumpSimulator &simulator) {
-        simulator.floodJunk(0, QHostAddress(QStringLiteral("127.0.0.1")), windowPort, 20000);
-    });
+    floodToolWithJunk(*sim, windowPort);
     runUntil([&] { return framesReceived == 13; }, 4000);
     runFor(500);
     qInfo("longest event-loop stall of the window during a 20,000-datagram flood: %.1f ms",
@@ -130,8 +111,7 @@ void TestWindowFaults::closedWhileAWriteIsPacing()
     runFor(300);
     sim->clearFrames();
     framesReceived = 0;
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("btnSubmit")),
-                      Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>("btnSubmit"), Qt::LeftButton);
     QVERIFY(runUntil([&] { return framesReceived >= 3; }, 1000));
 
     // Closing the window ends the program once the write in progress has finished.
@@ -152,7 +132,7 @@ void TestWindowFaults::closedWhileAWriteIsPacing()
 void TestWindowFaults::pumpVanishesAndComesBack()
 {
     QCOMPARE(sim->addPump(standardPump(0)), 0);
-    auto *address = window->findChild<QLineEdit *>(QStringLiteral("lineEdit_NIP"));
+    auto *address = widget<QLineEdit>("lineEdit_NIP");
     sim->setFault(0, PumpFault::Silent);
     selectLonePump();
     runUntil([&] { return framesReceived == 13; }, 3000);
@@ -162,7 +142,7 @@ void TestWindowFaults::pumpVanishesAndComesBack()
     QVERIFY(address->isEnabled());
 
     sim->setFault(0, PumpFault::None);
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("btnReset")), Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>("btnReset"), Qt::LeftButton);
     QVERIFY(runUntil([&] { return address->text() == QLatin1String("10.1.2.3"); }, 3000));
 }
 

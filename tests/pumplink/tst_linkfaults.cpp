@@ -28,10 +28,6 @@ private slots:
     void thousandPumpsAnswerOneSearch();
 
 private:
-    // Runs `action` on the simulator's thread `delayMs` from now.
-    void onSimulatorAfter(int delayMs, std::function<void(PumpSimulator &)> action);
-    int countSignals(PumpManager &manager, QStringList *values);
-
     std::unique_ptr<PumpSimulatorThread> sim;
     std::unique_ptr<LogCapture> capture;
     QString serialLine;
@@ -45,22 +41,14 @@ void TestLinkFaults::initTestCase()
 
 void TestLinkFaults::init()
 {
-    sim = std::make_unique<PumpSimulatorThread>();
-    QCOMPARE(sim->addPump(standardPump(0)), 0);
+    sim = startSimulator({ standardPump(0) });
+    QVERIFY2(sim, "the pump did not get its number");
     serialLine = sim->openSerialLine(0);
     QVERIFY(!serialLine.isEmpty());
     capture->clear();
 }
 
 void TestLinkFaults::cleanup() { sim.reset(); }
-
-void TestLinkFaults::onSimulatorAfter(int delayMs, std::function<void(PumpSimulator &)> action)
-{
-    sim->call([delayMs, action](PumpSimulator &simulator) {
-        QTimer::singleShot(delayMs, Qt::PreciseTimer, &simulator,
-                           [&simulator, action] { action(simulator); });
-    });
-}
 
 void TestLinkFaults::serialDeviceVanishesWhileOpen()
 {
@@ -91,7 +79,7 @@ void TestLinkFaults::serialDeviceVanishesDuringRead()
     QSignalSpy assignments(&manager, &PumpManager::amAvailable);
     manager.setConnection(serialLine);
     sim->setReplyDelayMs(60);
-    onSimulatorAfter(250, [](PumpSimulator &simulator) { simulator.closeSerialLine(); });
+    onSimulatorAfter(*sim, 250, [](PumpSimulator &simulator) { simulator.closeSerialLine(); });
     QElapsedTimer clock;
     clock.start();
     manager.getPumpSettings(serialLine);
@@ -113,7 +101,7 @@ void TestLinkFaults::serialDeviceVanishesDuringWrite()
     PumpManager manager;
     manager.setConnection(serialLine);
     sim->setReplyDelayMs(60);
-    onSimulatorAfter(250, [](PumpSimulator &simulator) { simulator.closeSerialLine(); });
+    onSimulatorAfter(*sim, 250, [](PumpSimulator &simulator) { simulator.closeSerialLine(); });
     PUMP_MODEL_T pump;
     pump.am = QStringLiteral("DHCP");
     // A write cut off before its save frame has not delivered the settings.
@@ -130,7 +118,7 @@ void TestLinkFaults::pumpFallsSilentDuringEthernetRead()
     QStringList values;
     connect(&manager, &PumpManager::ipAvailable, [&](QString value) { values.append(value); });
     connect(&manager, &PumpManager::paAvailable, [&](QString value) { values.append(value); });
-    onSimulatorAfter(250,
+    onSimulatorAfter(*sim, 250,
                      [](PumpSimulator &simulator) { simulator.setFault(0, PumpFault::Silent); });
     manager.connectToPump(QStringLiteral("127.0.0.2"));
     runUntil([&] { return sim->frames().size() == 13; }, 3000);
@@ -188,9 +176,7 @@ void TestLinkFaults::junkFloodDuringEthernetRead()
     const quint16 toolPort = sim->frames().first().senderPort;
 
     StallMeter stalls;
-    onSimulatorAfter(0, [toolPort](PumpSimulator &simulator) {
-        simulator.floodJunk(0, QHostAddress(QStringLiteral("127.0.0.1")), toolPort, 20000);
-    });
+    floodToolWithJunk(*sim, toolPort);
     runUntil([&] { return received == 13; }, 4000);
     runFor(300);
     qInfo("longest event-loop stall during the flood: %.1f ms", stalls.longestMs());
@@ -221,9 +207,7 @@ void TestLinkFaults::thousandPumpsAnswerOneSearch()
     manager.connectToPump(QStringLiteral("127.0.0.2"));
     QVERIFY(runUntil([&] { return received > 0; }, 1000));
     const quint16 toolPort = sim->frames().first().senderPort;
-    onSimulatorAfter(0, [toolPort](PumpSimulator &simulator) {
-        simulator.floodJunk(0, QHostAddress(QStringLiteral("127.0.0.1")), toolPort, 20000);
-    });
+    floodToolWithJunk(*sim, toolPort);
     runUntil([&] { return received == 13; }, 4000);
     runFor(300);
 

@@ -210,9 +210,8 @@ void TestPumpManager::initTestCase()
 void TestPumpManager::init()
 {
     // A fresh pair of pumps for every test: writes change what a pump holds.
-    sim = std::make_unique<PumpSimulatorThread>();
-    QCOMPARE(sim->addPump(standardPump(0)), 0);
-    QCOMPARE(sim->addPump(standardPump(1)), 1);
+    sim = startSimulator({ standardPump(0), standardPump(1) });
+    QVERIFY2(sim, "a pump did not get its number");
     serialLine = sim->openSerialLine(0);
     QVERIFY2(!serialLine.isEmpty(), "the simulator could not open a pseudo-terminal");
     capture->clear();
