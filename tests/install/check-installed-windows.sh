@@ -28,7 +28,7 @@ for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$displayfile")"
 
 echo "$titles" | while IFS='=' read -r program title; do
-    "$prefix/bin/$program" >/dev/null 2>&1 &
+    QT_QPA_PLATFORM=xcb "$prefix/bin/$program" >/dev/null 2>&1 &
     tool=$!
     if ! timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null; then
         kill "$tool" 2>/dev/null
