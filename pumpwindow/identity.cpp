@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QString>
+#include <cctype>
 
 namespace {
 
@@ -16,6 +17,13 @@ bool cutAddress(const QByteArray &text, const QByteArray &marker, std::string *a
     const int start = markerAt + marker.size();
     const int blank = text.indexOf(' ', start);
     const QByteArray cut = blank < 0 ? text.mid(start) : text.mid(start, blank - start);
+    // Digits, dots and colons only: the address parser would also take a scope
+    // ("::1%@host/...") or surrounding white space, which the browser then reads as
+    // another host.
+    for (const char byte : cut) {
+        if (!isxdigit(static_cast<unsigned char>(byte)) && byte != '.' && byte != ':')
+            return false;
+    }
     if (QHostAddress(QString::fromLatin1(cut)).isNull())
         return false;
     *address = cut.toStdString();

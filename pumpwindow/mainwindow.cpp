@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -335,7 +336,11 @@ void MainWindow::on_btnBrowser_clicked()
         windowLog("on_btnBrowser_clicked") << ui->dropDownPumps->currentText() << "not found.";
         return;
     }
-    const QString url = QStringLiteral("http://") + QString::fromStdString(pumps.at(index).address);
+    QString host = QString::fromStdString(pumps.at(index).address);
+    // An IPv6 address is a URL's host only in brackets.
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv6Protocol)
+        host = QLatin1Char('[') + host + QLatin1Char(']');
+    const QString url = QStringLiteral("http://") + host;
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 #endif

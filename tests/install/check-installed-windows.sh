@@ -21,7 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 displayfile="$scratch/display"
-Xvfb -displayfd 3 -screen 0 720x540x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 720x540x24 -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
 xserver=$!
 for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || fail "Xvfb did not start"

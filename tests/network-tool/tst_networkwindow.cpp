@@ -697,6 +697,15 @@ void TestNetworkWindow::browserOpensThePumpsOwnPage()
     QCOMPARE(browser->opened.first().toString(), QStringLiteral("http://127.0.0.2"));
     QCOMPARE(capture->lines(),
              QStringList({ "[MAIN_WINDOW] on_btnBrowser_clicked () 0 selected." }));
+
+    // A pump known by an IPv6 address gets its page at the bracketed address.
+    offerIdentity(window.get(), QStringLiteral("PUMP-0009-AB12CD3 @ ::1 FW 2.4"));
+    widget<QComboBox>("dropDownPumps")->setCurrentIndex(1);
+    browser->opened.clear();
+    QTest::mouseClick(widget<QPushButton>("btnBrowser"), Qt::LeftButton);
+    QCOMPARE(browser->opened.size(), 1);
+    QCOMPARE(browser->opened.first().toString(), QStringLiteral("http://[::1]"));
+    QCOMPARE(browser->opened.first().host(), QStringLiteral("::1"));
 }
 
 void TestNetworkWindow::serialConnectionOnAPseudoTerminal()

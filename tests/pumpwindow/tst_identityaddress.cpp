@@ -48,6 +48,13 @@ void TestIdentityAddress::identities_data()
     QTest::newRow("a URL trick is not an address")
         << QByteArray("PUMP-0001-AB12CD3 @ 10.0.0.7@EVIL.EXAMPLE") << false << QByteArray()
         << QByteArray();
+    QTest::newRow("a scoped address that hides a host")
+        << QByteArray("PUMP-0001-AB12CD3 @ ::1%@EVIL.EXAMPLE/X") << false << QByteArray()
+        << QByteArray();
+    QTest::newRow("a tab before the address")
+        << QByteArray("PUMP-0001-AB12CD3 @ \t10.0.0.7 X") << false << QByteArray() << QByteArray();
+    QTest::newRow("a line feed after the address")
+        << QByteArray("PUMP-0001-AB12CD3 @ 10.0.0.7\n") << false << QByteArray() << QByteArray();
     QTest::newRow("empty") << QByteArray() << false << QByteArray() << QByteArray();
 }
 
