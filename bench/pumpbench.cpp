@@ -345,17 +345,25 @@ BenchSection benchDiscovery()
 
 // ---- 2, 3, 5. Ethernet read and write, and the main thread meanwhile ------------
 
+// Starts the one pump a figure talks to; returns its address, or "" after noting
+// why the figure could not be measured.
+QString startOnePump(PumpSimulatorThread *sim, const char *figure, BenchSection *section)
+{
+    const SimulatedPumpConfig pump = standardPump(0);
+    if (sim->addPump(pump) == 0)
+        return pump.address.toString();
+    section->notes.append(QStringLiteral("%1: the simulator could not bind %2")
+                              .arg(QLatin1String(figure), pump.address.toString()));
+    return QString();
+}
+
 BenchSection benchEthernetSequences()
 {
     BenchSection section;
     PumpSimulatorThread sim;
-    const SimulatedPumpConfig pump = standardPump(0);
-    if (sim.addPump(pump) != 0) {
-        section.notes.append(QStringLiteral("2/3/5 Ethernet: the simulator could not bind %1")
-                                 .arg(pump.address.toString()));
+    const QString address = startOnePump(&sim, "2/3/5 Ethernet", &section);
+    if (address.isEmpty())
         return section;
-    }
-    const QString address = pump.address.toString();
     const QByteArray saveFrame = PumpProtocol::saveFrame();
     const PUMP_MODEL_T record = unchangedRecord();
 
@@ -838,13 +846,9 @@ BenchSection benchFlood()
 {
     BenchSection section;
     PumpSimulatorThread sim;
-    const SimulatedPumpConfig pump = standardPump(0);
-    if (sim.addPump(pump) != 0) {
-        section.notes.append(QStringLiteral("7 flood: the simulator could not bind %1")
-                                 .arg(pump.address.toString()));
+    const QString address = startOnePump(&sim, "7 flood", &section);
+    if (address.isEmpty())
         return section;
-    }
-    const QString address = pump.address.toString();
     PumpManager manager;
     SettingsTally tally;
     tally.listenTo(&manager);
