@@ -14,6 +14,10 @@ constexpr char stx = 0x02;
 constexpr char cr = 0x0d;
 constexpr quint16 pumpPort = 58765;
 
+// Over Ethernet a pump takes one frame every 100 ms: the pause after each frame of
+// a read or write sequence but the save frame.
+constexpr int framePauseMs = 100;
+
 // Shortest complete reply that still carries a value: lead, mnemonic, separator, CR.
 constexpr int minimumReplyWithValue = 6;
 

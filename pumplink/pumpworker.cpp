@@ -2,13 +2,14 @@
 
 #include "commandset.h"
 #include "pumplog.h"
+#include "pumpprotocol.h"
 
 #include <QThread>
 #include <QUdpSocket>
 
 namespace {
 
-constexpr unsigned long framePauseMs = 100;
+constexpr unsigned long framePauseMs = PumpProtocol::framePauseMs;
 
 // QUdpSocket may only be used on its own thread. The frame is handed over there
 // and the worker waits until it has left, from the very socket that receives the
