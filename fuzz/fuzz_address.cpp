@@ -5,7 +5,7 @@
 // (host order, a trailing odd byte dropped), so that text outside Latin-1, lone
 // surrogates included, reaches the check.
 
-#include "addressfield.h"
+#include "ipv4address.h"
 
 #include <QByteArray>
 #include <QHostAddress>

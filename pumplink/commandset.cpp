@@ -4,96 +4,101 @@
 #include "pumpmanager.h"
 #include "pumpprotocol.h"
 
-#include <cstring>
-
 namespace CommandSet {
 
-// ---- The one place where the three programs differ in what they say to a pump ----
 namespace {
 
+using Field = QString PUMP_MODEL_T::*;
+using Signal = void (PumpManager::*)(QString);
+
+// ---- The one place where the three programs differ: their profile, and their
+// record fields and signals in the order of the profile's settings ----
 #if PUMP_PROGRAM == PUMP_KEY_TOOL
-constexpr bool programReadsSettings = false;
-constexpr bool programPausesAfterLastQuery = false;
+const ProgramProfile &programProfile = ProgramProfile::key();
+const QVector<Field> programFields = {
+    &PUMP_MODEL_T::nk1, &PUMP_MODEL_T::nk2, &PUMP_MODEL_T::nk3,
+    &PUMP_MODEL_T::nk4, &PUMP_MODEL_T::nk5,
+};
+// Keys are never read back: no setting has a signal.
+const QVector<Signal> programSignals;
 #else
-constexpr bool programReadsSettings = true;
-// The IP tool's pump needs the pause after its sixth answer as well.
-constexpr bool programPausesAfterLastQuery = PUMP_PROGRAM == PUMP_IP_TOOL;
-
-// The six IP settings open the table of both network programs.
-const QVector<Setting> ipSettings = {
-    { "NAM", &PUMP_MODEL_T::am }, { "NIP", &PUMP_MODEL_T::ip },   { "NSM", &PUMP_MODEL_T::sm },
-    { "NDG", &PUMP_MODEL_T::dg }, { "ND1", &PUMP_MODEL_T::dns1 }, { "ND2", &PUMP_MODEL_T::dns2 },
+const QVector<Field> ipFields = {
+    &PUMP_MODEL_T::am, &PUMP_MODEL_T::ip,   &PUMP_MODEL_T::sm,
+    &PUMP_MODEL_T::dg, &PUMP_MODEL_T::dns1, &PUMP_MODEL_T::dns2,
 };
-const QVector<ReplyRoute> ipReplies = {
-    { "NID", &PumpManager::idAvailable },   { "NAM", &PumpManager::amAvailable },
-    { "NIP", &PumpManager::ipAvailable },   { "NSM", &PumpManager::smAvailable },
-    { "NDG", &PumpManager::dgAvailable },   { "ND1", &PumpManager::dns1Available },
-    { "ND2", &PumpManager::dns2Available },
+const QVector<Signal> ipSignals = {
+    &PumpManager::amAvailable, &PumpManager::ipAvailable,   &PumpManager::smAvailable,
+    &PumpManager::dgAvailable, &PumpManager::dns1Available, &PumpManager::dns2Available,
 };
-#endif
-
 #if PUMP_PROGRAM == PUMP_NETWORK_TOOL
-const QVector<Setting> programSettings = ipSettings
-    + QVector<Setting> {
-          { "NTT", &PUMP_MODEL_T::tt }, { "NUH", &PUMP_MODEL_T::uh }, { "NUM", &PUMP_MODEL_T::um },
-          { "NCM", &PUMP_MODEL_T::cm }, { "NBT", &PUMP_MODEL_T::bt }, { "NTN", &PUMP_MODEL_T::tn },
-          { "NPA", &PUMP_MODEL_T::pa },
-      };
-const QVector<ReplyRoute> programReplies = ipReplies
-    + QVector<ReplyRoute> {
-          { "NTT", &PumpManager::ttAvailable },
-          { "NUH", &PumpManager::uhAvailable },
-          { "NUM", &PumpManager::umAvailable },
-          // The pump volunteers "NUO"; this program has no use for it and drops it quietly.
-          { "NUO", nullptr },
-          { "NCM", &PumpManager::cmAvailable },
-          { "NBT", &PumpManager::btAvailable },
-          { "NTN", &PumpManager::tnAvailable },
-          { "NPA", &PumpManager::paAvailable },
-      };
+const ProgramProfile &programProfile = ProgramProfile::network();
+const QVector<Field> programFields = ipFields
+    + QVector<Field> { &PUMP_MODEL_T::tt, &PUMP_MODEL_T::uh, &PUMP_MODEL_T::um, &PUMP_MODEL_T::cm,
+                       &PUMP_MODEL_T::bt, &PUMP_MODEL_T::tn, &PUMP_MODEL_T::pa };
+const QVector<Signal> programSignals
+    = ipSignals + QVector<Signal> { &PumpManager::ttAvailable, &PumpManager::uhAvailable,
+                                    &PumpManager::umAvailable, &PumpManager::cmAvailable,
+                                    &PumpManager::btAvailable, &PumpManager::tnAvailable,
+                                    &PumpManager::paAvailable };
 #elif PUMP_PROGRAM == PUMP_IP_TOOL
-const QVector<Setting> programSettings = ipSettings;
-const QVector<ReplyRoute> programReplies = ipReplies;
-#elif PUMP_PROGRAM == PUMP_KEY_TOOL
-const QVector<Setting> programSettings = {
-    { "NK1", &PUMP_MODEL_T::nk1 }, { "NK2", &PUMP_MODEL_T::nk2 }, { "NK3", &PUMP_MODEL_T::nk3 },
-    { "NK4", &PUMP_MODEL_T::nk4 }, { "NK5", &PUMP_MODEL_T::nk5 },
-};
-const QVector<ReplyRoute> programReplies = {
-    { "NID", &PumpManager::idAvailable },
-};
+const ProgramProfile &programProfile = ProgramProfile::ip();
+const QVector<Field> programFields = ipFields;
+const QVector<Signal> programSignals = ipSignals;
 #else
 #error "Unknown PUMP_PROGRAM"
 #endif
+#endif
+// ---- End of the program-specific part ----
+
+QVector<Setting> boundSettings()
+{
+    QVector<Setting> bound;
+    const QVector<SettingSpec> &specs = programProfile.settings();
+    for (int i = 0; i < specs.size(); ++i)
+        bound.append({ specs.at(i).mnemonic.constData(), programFields.at(i) });
+    return bound;
+}
+
+// The identity first, then every reply the profile knows, in the profile's order.
+QVector<ReplyRoute> boundRoutes()
+{
+    QVector<ReplyRoute> routes { { PumpProtocol::identityMnemonic, &PumpManager::idAvailable } };
+    const QVector<SettingSpec> &specs = programProfile.settings();
+    for (int i = 0; i < programSignals.size(); ++i)
+        routes.append({ specs.at(i).mnemonic.constData(), programSignals.at(i) });
+    for (const QByteArray &quiet : programProfile.quietReplies())
+        routes.append({ quiet.constData(), nullptr });
+    return routes;
+}
 
 } // namespace
-// ---- End of the program-specific tables ----
 
-const QVector<Setting> &settings() { return programSettings; }
+const ProgramProfile &profile() { return programProfile; }
 
-const QVector<ReplyRoute> &replyRoutes() { return programReplies; }
-
-bool readsSettings() { return programReadsSettings; }
-
-bool pausesAfterLastQuery() { return programPausesAfterLastQuery; }
-
-QVector<QByteArray> queryFrames()
+const QVector<Setting> &settings()
 {
-    QVector<QByteArray> frames;
-    if (!readsSettings())
-        return frames;
-    for (const Setting &setting : settings())
-        frames.append(PumpProtocol::queryFrame(setting.mnemonic));
-    return frames;
+    static const QVector<Setting> bound = boundSettings();
+    return bound;
 }
+
+const QVector<ReplyRoute> &replyRoutes()
+{
+    static const QVector<ReplyRoute> routes = boundRoutes();
+    return routes;
+}
+
+bool readsSettings() { return programProfile.readsSettings(); }
+
+bool pausesAfterLastQuery() { return programProfile.pausesAfterLastQuery(); }
+
+QVector<QByteArray> queryFrames() { return programProfile.queryFrames(); }
 
 QVector<QByteArray> writeFrames(const PUMP_MODEL_T &pump)
 {
-    QVector<QByteArray> frames;
-    for (const Setting &setting : settings())
-        frames.append(PumpProtocol::setFrame(setting.mnemonic, pump.*setting.field));
-    frames.append(PumpProtocol::saveFrame());
-    return frames;
+    QStringList values;
+    for (const Field field : programFields)
+        values.append(pump.*field);
+    return programProfile.writeFrames(values);
 }
 
 const ReplyRoute *findRoute(const QByteArray &mnemonic)

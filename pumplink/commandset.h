@@ -1,6 +1,7 @@
 #ifndef COMMANDSET_H
 #define COMMANDSET_H
 
+#include "programprofile.h"
 #include "pumpmodel.h"
 
 #include <QByteArray>
@@ -9,9 +10,9 @@
 
 class PumpManager;
 
-// What one program of the family says to a pump and how it hears the answers.
-// The tables are data; the manager and the worker read them and nothing else
-// differs between the programs' pump links.
+// Binds this program's profile to its record and to the manager's signals: the
+// settings, their order and the frames are the profile's, shared with every other
+// tool; only the record fields and the signal names are this program's own.
 namespace CommandSet {
 
 struct Setting
@@ -27,13 +28,14 @@ struct ReplyRoute
     void (PumpManager::*signal)(QString);
 };
 
+// The profile of the program this pump link is built into.
+const ProgramProfile &profile();
+
 // The settings in the order they are read and written.
 const QVector<Setting> &settings();
 const QVector<ReplyRoute> &replyRoutes();
 
-// The connection-key tool only writes: selecting a pump reads nothing.
 bool readsSettings();
-// The IP tool's read pauses after its last query as well as between queries.
 bool pausesAfterLastQuery();
 
 // The read sequence: one query frame per setting, or none in a write-only program.

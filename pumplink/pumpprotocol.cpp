@@ -19,9 +19,9 @@ QByteArray setFrame(const char *mnemonic, const QString &value)
     return frame;
 }
 
-QByteArray saveFrame() { return queryFrame("NSV"); }
+QByteArray saveFrame() { return queryFrame(saveMnemonic); }
 
-QByteArray identityQueryFrame() { return queryFrame("NID"); }
+QByteArray identityQueryFrame() { return queryFrame(identityMnemonic); }
 
 QByteArray upperCased(QByteArray line)
 {

@@ -18,6 +18,10 @@ constexpr quint16 pumpPort = 58765;
 // a read or write sequence but the save frame.
 constexpr int framePauseMs = 100;
 
+// The identity query and the save command; every other mnemonic is a setting's.
+constexpr char identityMnemonic[] = "NID";
+constexpr char saveMnemonic[] = "NSV";
+
 // Shortest complete reply that still carries a value: lead, mnemonic, separator, CR.
 constexpr int minimumReplyWithValue = 6;
 

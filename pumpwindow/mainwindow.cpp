@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "addressfield.h"
+#include "ipv4address.h"
 #include "commandset.h"
 #include "identity.h"
 #include "windowlog.h"

@@ -1,5 +1,5 @@
-#ifndef ADDRESSFIELD_H
-#define ADDRESSFIELD_H
+#ifndef IPV4ADDRESS_H
+#define IPV4ADDRESS_H
 
 #include <QString>
 
@@ -10,4 +10,4 @@
 // a leading zero is padding in the form, never an octal prefix.
 QString canonicalIPv4(const QString &typed);
 
-#endif // ADDRESSFIELD_H
+#endif // IPV4ADDRESS_H

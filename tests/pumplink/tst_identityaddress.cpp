@@ -1,4 +1,4 @@
-#include "addressfield.h"
+#include "ipv4address.h"
 #include "identity.h"
 
 #include <QtTest>
