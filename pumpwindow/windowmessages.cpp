@@ -106,7 +106,8 @@ QString waitingForPump()
 
 void show(QWidget *window, QPointer<QMessageBox> &box, const QString &text)
 {
-    if (box) {
+    // A box closed a moment ago may not be deleted yet; it no longer counts.
+    if (box && box->isVisible()) {
         box->setText(text);
         return;
     }
