@@ -424,8 +424,10 @@ void MainWindow::on_btnSubmit_clicked()
     }
     if (CommandSet::readsSettings()) {
         QMap<QByteArray, QString> written;
-        for (const FormField &field : qAsConst(fields))
-            written.insert(field.mnemonic, pump.*recordField(field.mnemonic));
+        for (const FormField &field : qAsConst(fields)) {
+            if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic))
+                written.insert(field.mnemonic, pump.*member);
+        }
         restartCheck.begin(fields, written);
     }
     rememberNewAddress(pump);
