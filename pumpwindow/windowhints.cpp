@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "commandset.h"
+#include "placeholderpainter.h"
 #include "textfitter.h"
 #include "windowlog.h"
 #include "windowmessages.h"
@@ -35,6 +36,7 @@ void MainWindow::connectHints()
     restartCheck.setParent(this);
     note = WindowMessages::createNoteStrip(ui->centralWidget);
     restartOverlayText = ui->labelSpinner_text->text();
+    new PlaceholderPainter(ui->dropDownPumps);
 
     connect(&pumpManager, &PumpManager::serialPortOpenFailed, this, &MainWindow::reportPortFailure);
     // Made before the selection's own connection, so a pick ends the hints first.

@@ -297,8 +297,8 @@ void TestKeyWindow::aPortThatDoesNotOpenIsExplained()
     const QString missing = QStringLiteral("/dev/pump-adapter-unplugged");
     QVERIFY(chooseSerialLine(window.get(), missing) > 0);
     QVERIFY(runUntil([&] { return boxes.shown().size() == 1; }, 1000));
-    QVERIFY(boxes.texts().first().startsWith(
-        "The serial port " + missing + " could not be opened: No such file or directory."));
+    QVERIFY(boxes.texts().first().startsWith("The serial port " + missing
+                                             + " could not be opened: No such file or directory."));
     QVERIFY(boxes.shown().first().hasParent);
 
     offerIdentity(window.get(), identityText(loopbackPump(0)));

@@ -153,10 +153,13 @@ void TestWindowHints::aSearchNobodyAnsweredSaysSo()
         QCOMPARE(pumps->placeholderText(), QStringLiteral("No pump answered the search."));
         QCOMPARE(clippedText(pumps), QString());
     }
+    // Painted, not only set: the list looks different once the text has gone.
+    const QImage saying = pumps->grab().toImage();
     // No box for it; a change of connection clears it like a new search does.
     QVERIFY(boxes.texts().isEmpty());
     chooseItem(widget<QComboBox>("dropDownConnection"), 0);
     QCOMPARE(pumps->placeholderText(), QString());
+    QVERIFY(pumps->grab().toImage() != saying);
 }
 
 void TestWindowHints::settingsNeverReadAreShadedAndNotSent()
