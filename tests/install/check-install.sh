@@ -17,6 +17,9 @@ for size in 16 24 32 48 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/pump-tools.png"
     [ -s "$icon" ] || fail "missing icon $icon"
 done
+scalable="$prefix/share/icons/hicolor/scalable/apps/pump-tools.svg"
+[ -s "$scalable" ] || fail "missing scalable icon $scalable"
+grep -q '<svg' "$scalable" || fail "$scalable is not an SVG image"
 
 titles="pump-network-tool=Corvane Network Tool v1.0.6
 pump-ip-tool=Velmora Network Tool v1.0.0
