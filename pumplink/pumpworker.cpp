@@ -29,6 +29,17 @@ void sendFrame(QUdpSocket *socket, const QByteArray &frame)
         Qt::BlockingQueuedConnection);
 }
 
+// Asked on the socket's own thread, like every other use of the socket.
+bool isConnected(QUdpSocket *socket)
+{
+    bool connected = false;
+    QMetaObject::invokeMethod(
+        socket,
+        [socket, &connected] { connected = socket->state() == QAbstractSocket::ConnectedState; },
+        Qt::BlockingQueuedConnection);
+    return connected;
+}
+
 } // namespace
 
 PumpWorker::PumpWorker(QObject *parent)
@@ -38,7 +49,9 @@ PumpWorker::PumpWorker(QObject *parent)
 void PumpWorker::getWorker(QUdpSocket *socket)
 {
     managerLog("getWorker");
-    if (!socket)
+    // A read that can reach no pump would only pause, holding up whatever is queued
+    // behind it (a write, the next read).
+    if (!socket || !isConnected(socket))
         return;
     const QVector<QByteArray> frames = CommandSet::queryFrames();
     for (int i = 0; i < frames.size(); ++i) {
