@@ -1,6 +1,8 @@
 #ifndef PUMPAPPLICATION_H
 #define PUMPAPPLICATION_H
 
+#include "pumpversion.h"
+
 #include <QApplication>
 
 // Scales the fixed layout on dense screens and gives the program its icon; both
@@ -12,6 +14,7 @@ template<class Window> int runPumpTool(int argc, char **argv)
 {
     prepareApplication();
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(PUMPTOOLS_VERSION));
     setProgramIcon();
     Window window;
     window.show();

@@ -2,9 +2,10 @@
 # Installs the build into a temporary prefix the way a package would, checks that
 # the three programs, their menu entries and icons are there, and starts each
 # installed program under an X server to see its window come up with its title.
-#   check-install.sh <build directory>
+#   check-install.sh <build directory> <project version>
 set -eu
 build=$1
+version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -21,7 +22,7 @@ scalable="$prefix/share/icons/hicolor/scalable/apps/pump-tools.svg"
 [ -s "$scalable" ] || fail "missing scalable icon $scalable"
 grep -q '<svg' "$scalable" || fail "$scalable is not an SVG image"
 
-titles="pump-network-tool=Corvane Network Tool v1.0.6
+titles="pump-network-tool=Corvane Network Tool v$version
 pump-ip-tool=Velmora Network Tool v1.0.0
 pump-key-tool=Velmora Connection Tool v1.0.0"
 

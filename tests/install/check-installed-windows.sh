@@ -1,13 +1,19 @@
 #!/bin/sh
 # Starts each installed program under an X server of its own and checks that its
-# window comes up with its title. Exits 77 when Xvfb or xdotool is missing.
+# window comes up with the title its menu entry names. Exits 77 when Xvfb or
+# xdotool is missing.
 #   check-installed-windows.sh <install prefix>
 set -eu
 prefix=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
-titles="pump-network-tool=Corvane Network Tool v1.0.6
-pump-ip-tool=Velmora Network Tool v1.0.0
-pump-key-tool=Velmora Connection Tool v1.0.0"
+titles=""
+for program in pump-network-tool pump-ip-tool pump-key-tool; do
+    entry="$prefix/share/applications/$program.desktop"
+    title=$(sed -n 's/^Name=//p' "$entry")
+    [ -n "$title" ] || fail "$entry names no title"
+    titles="$titles$program=$title
+"
+done
 
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
     echo "Xvfb or xdotool missing: the programs' windows cannot be checked"
@@ -27,7 +33,7 @@ for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$displayfile")"
 
-echo "$titles" | while IFS='=' read -r program title; do
+printf "%s" "$titles" | while IFS='=' read -r program title; do
     QT_QPA_PLATFORM=xcb "$prefix/bin/$program" >/dev/null 2>&1 &
     tool=$!
     if ! timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null; then
