@@ -138,6 +138,33 @@ const QStringList methods = { "idAvailable(QString)" };
 
 Q_DECLARE_METATYPE(PumpFault)
 
+namespace {
+
+// The pump stamps a frame when its thread gets to it. With tests running side by side
+// on a busy machine one stamp can come several ms late, which shortens the gap after it
+// by as much though the frames left 100 ms apart. So a single gap may fall short of
+// the pause by that margin, while the whole span may only lose it once: a missing
+// pause fails the first check, a shorter one the second.
+constexpr double stampLatenessMarginMs = 20.0;
+
+QString pacingFault(const QVector<ReceivedFrame> &frames)
+{
+    if (frames.size() < 2)
+        return QString();
+    const QVector<double> gaps = gapsMs(frames);
+    for (const double gap : gaps) {
+        if (gap < 99.0 - stampLatenessMarginMs)
+            return QStringLiteral("gap of %1 ms").arg(gap);
+    }
+    const double spanMs = (frames.last().steadyNs - frames.first().steadyNs) / 1e6;
+    const double averageMs = spanMs / gaps.size();
+    if (spanMs < 99.0 * gaps.size() - stampLatenessMarginMs)
+        return QStringLiteral("frames %1 ms apart on average").arg(averageMs);
+    return QString();
+}
+
+} // namespace
+
 // Records every "...Available(QString)" signal of a manager as "signal=value".
 class SignalRecorder : public QObject
 {
@@ -490,8 +517,8 @@ void TestPumpManager::ethernetRead()
         return;
     // The first query leaves at once; the rest are paced at least 100 ms apart.
     QVERIFY2(frames.first().steadyNs - selectedAt < 50 * 1000000LL, "first query was held back");
-    for (const double gap : gapsMs(frames))
-        QVERIFY2(gap >= 99.0, qPrintable(QStringLiteral("gap of %1 ms").arg(gap)));
+    const QString pacing = pacingFault(frames);
+    QVERIFY2(pacing.isEmpty(), qPrintable(pacing));
     for (const ReceivedFrame &frame : frames)
         QCOMPARE(frame.pump, 0);
 }
@@ -515,8 +542,8 @@ void TestPumpManager::ethernetWrite()
     const QVector<ReceivedFrame> frames = sim->frames();
     QCOMPARE(frameBytes(frames), Expected::writes);
     QVERIFY(frames.first().steadyNs - submittedAt < 50 * 1000000LL);
-    for (const double gap : gapsMs(frames))
-        QVERIFY2(gap >= 99.0, qPrintable(QStringLiteral("gap of %1 ms").arg(gap)));
+    const QString pacing = pacingFault(frames);
+    QVERIFY2(pacing.isEmpty(), qPrintable(pacing));
     // The completion follows the save frame without a pause.
     QVERIFY(finishedAt - frames.last().steadyNs < 90 * 1000000LL);
     QCOMPARE(capture->lines(),
@@ -543,7 +570,7 @@ void TestPumpManager::readThenWriteShareTheWorker()
     const double handover = gapsMs(frames).at(Expected::queries.size() - 1);
 #if PUMP_PROGRAM == PUMP_IP_TOOL
     // This program's read rests 100 ms after its last query too.
-    QVERIFY2(handover >= 99.0, qPrintable(QString::number(handover)));
+    QVERIFY2(handover >= 99.0 - stampLatenessMarginMs, qPrintable(QString::number(handover)));
 #else
     QVERIFY2(handover < 60.0, qPrintable(QString::number(handover)));
 #endif
