@@ -1,0 +1,495 @@
+#include "planwrite.h"
+
+#include "fleetlink.h"
+#include "ipv4address.h"
+#include "programprofile.h"
+#include "pumpprotocol.h"
+#include "settingvalue.h"
+
+#include <QTextStream>
+
+namespace {
+
+constexpr int progressIntervalMs = 250;
+
+// A pump's reply may hold anything; what is printed holds no control character.
+QString printable(const QString &text)
+{
+    QString shown;
+    for (const QChar character : text) {
+        if (SettingValue::hasControlCharacter(QString(character)))
+            shown += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += character;
+    }
+    return shown;
+}
+
+} // namespace
+
+PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
+                     const WriteOptions &options, QTextStream &out, QTextStream &err,
+                     QObject *parent)
+    : QObject(parent)
+    , link(link)
+    , profile(profile)
+    , plan(plan)
+    , options(options)
+    , out(out)
+    , err(err)
+    , finder(link, options.searchWaitMs)
+{
+    connect(&finder, &PumpFinder::finished, this, &PlanWrite::resolvePumps);
+    connect(link, &FleetLink::settingReceived, this, &PlanWrite::takeSetting);
+    connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeFinished);
+    graceTimer.setSingleShot(true);
+    graceTimer.setInterval(options.replyGraceMs);
+    connect(&graceTimer, &QTimer::timeout, this, &PlanWrite::judgeAnswers);
+    restartTimer.setSingleShot(true);
+    restartTimer.setInterval(options.restartWaitMs);
+    connect(&restartTimer, &QTimer::timeout, this, &PlanWrite::verifyAll);
+    progressTimer.setInterval(progressIntervalMs);
+    connect(&progressTimer, &QTimer::timeout, this, &PlanWrite::showProgress);
+}
+
+void PlanWrite::start()
+{
+    for (int i = 0; i < plan->pumps().size(); ++i) {
+        PumpWork pump;
+        pump.planIndex = i;
+        pump.values = plan->pumps().at(i).values;
+        pumps.append(pump);
+    }
+    phase = Phase::Search;
+    total = pumps.size();
+    progressTimer.start();
+    QStringList wanted;
+    for (const PlannedPump &planned : plan->pumps())
+        wanted.append(planned.pump);
+    finder.search(wanted);
+}
+
+void PlanWrite::interrupt()
+{
+    if (interrupted || phase == Phase::Done)
+        return;
+    interrupted = true;
+    err << "pumpctl: interrupted";
+    if (phase == Phase::Search || phase == Phase::ReadFirst) {
+        err << ": nothing was written\n";
+        err.flush();
+        link->stopStarting();
+        finish(1);
+        return;
+    }
+    err << (phase == Phase::Write ? ": finishing the writes on the wire, starting no more\n"
+                                  : "\n");
+    err.flush();
+    waiting.clear();
+    link->stopStarting();
+    restartTimer.stop();
+    graceTimer.stop();
+    if (inFlight == 0)
+        report();
+}
+
+void PlanWrite::resolvePumps()
+{
+    QHash<QString, int> lineOfPump;
+    for (int i = 0; i < pumps.size(); ++i) {
+        const PlannedPump &planned = plan->pumps().at(i);
+        const FoundPump *found = finder.find(planned.pump);
+        if (!found) {
+            plan->addProblem(
+                { planned.line, planned.pumpColumn,
+                  QStringLiteral("pump \"%1\" did not answer the search").arg(planned.pump) });
+            continue;
+        }
+        // On Ethernet a pump is reached where it says it is, as the windows reach it.
+        pumps[i].where = options.serial ? found->where : found->address;
+        if (lineOfPump.contains(pumps[i].where)) {
+            plan->addProblem({ planned.line, planned.pumpColumn,
+                               QStringLiteral("pump \"%1\" is the pump of line %2")
+                                   .arg(planned.pump)
+                                   .arg(lineOfPump.value(pumps[i].where)) });
+        }
+        lineOfPump.insert(pumps[i].where, planned.line);
+    }
+    if (stopForProblems())
+        return;
+    readFirst();
+}
+
+void PlanWrite::readFirst()
+{
+    phase = Phase::ReadFirst;
+    done = 0;
+    total = 0;
+    pumpAt.clear();
+    for (int i = 0; i < pumps.size(); ++i) {
+        if (!plan->pumps().at(i).keepsSome())
+            continue;
+        PumpWork &pump = pumps[i];
+        pump.reported = QStringList();
+        for (int k = 0; k < profile.settingCount(); ++k)
+            pump.reported.append(QString());
+        pump.heard.fill(false, profile.settingCount());
+        pumpAt.insert(pump.where, i);
+        queue(i);
+        ++total;
+    }
+    if (total == 0) {
+        keepWhatPumpsHold();
+        return;
+    }
+    startQueued();
+}
+
+void PlanWrite::keepWhatPumpsHold()
+{
+    for (PumpWork &pump : pumps) {
+        const PlannedPump &planned = plan->pumps().at(pump.planIndex);
+        for (int k = 0; k < pump.values.size(); ++k) {
+            if (!pump.values.at(k).isNull())
+                continue;
+            const SettingSpec &setting = profile.settings().at(k);
+            const int column = planned.columns.at(k) ? planned.columns.at(k) : planned.pumpColumn;
+            const QString name = QString::fromLatin1(setting.mnemonic);
+            QString kept;
+            if (!pump.heard.value(k)) {
+                plan->addProblem({ planned.line, column,
+                                   QStringLiteral("pump \"%1\" did not report %2, which the plan "
+                                                  "keeps as it is")
+                                       .arg(planned.pump, name) });
+            } else if (!SettingValue::keepReported(setting, pump.reported.at(k), &kept)) {
+                plan->addProblem({ planned.line, column,
+                                   QStringLiteral("pump \"%1\" holds %2 \"%3\", which no window "
+                                                  "would send back")
+                                       .arg(planned.pump, name, printable(pump.reported.at(k))) });
+            } else {
+                pump.values[k] = kept;
+            }
+        }
+    }
+    checkNewAddresses();
+    if (stopForProblems())
+        return;
+    if (options.dryRun) {
+        printFrames();
+        finish(0);
+        return;
+    }
+    writeAll();
+}
+
+// Two pumps sent to one address could not both be verified, nor both work.
+void PlanWrite::checkNewAddresses()
+{
+    QHash<QString, int> lineOfAddress;
+    for (const PumpWork &pump : qAsConst(pumps)) {
+        const QString address = verifyAddress(pump);
+        const PlannedPump &planned = plan->pumps().at(pump.planIndex);
+        if (lineOfAddress.contains(address)) {
+            const int nip = profile.indexOf("NIP");
+            plan->addProblem({ planned.line,
+                               nip >= 0 && planned.columns.at(nip) ? planned.columns.at(nip)
+                                                                   : planned.pumpColumn,
+                               QStringLiteral("pump \"%1\" would be at %2 after its restart, like "
+                                              "the pump of line %3")
+                                   .arg(planned.pump, address)
+                                   .arg(lineOfAddress.value(address)) });
+        }
+        lineOfAddress.insert(address, planned.line);
+    }
+}
+
+void PlanWrite::printFrames()
+{
+    for (const PumpWork &pump : qAsConst(pumps)) {
+        const QVector<QByteArray> frames = profile.writeFrames(pump.values);
+        for (int k = 0; k < frames.size(); ++k) {
+            QString text;
+            if (k < profile.settingCount() && profile.settings().at(k).kind == SettingKind::Key) {
+                text = QStringLiteral("<STX>%1,[redacted]<CR>")
+                           .arg(QString::fromLatin1(profile.settings().at(k).mnemonic));
+            } else {
+                text = QString::fromUtf8(frames.at(k));
+                text.replace(QChar(PumpProtocol::stx), QStringLiteral("<STX>"));
+                text.replace(QChar(PumpProtocol::cr), QStringLiteral("<CR>"));
+            }
+            out << pumpLabel(pump) << ' ' << text << '\n';
+        }
+    }
+    out.flush();
+}
+
+void PlanWrite::writeAll()
+{
+    phase = Phase::Write;
+    done = 0;
+    total = pumps.size();
+    pumpAt.clear();
+    for (int i = 0; i < pumps.size(); ++i) {
+        pumpAt.insert(pumps.at(i).where, i);
+        queue(i);
+    }
+    startQueued();
+}
+
+void PlanWrite::waitForRestart()
+{
+    phase = Phase::RestartWait;
+    restartClock.start();
+    restartTimer.start();
+}
+
+void PlanWrite::verifyAll()
+{
+    phase = Phase::Verify;
+    done = 0;
+    total = pumps.size();
+    pumpAt.clear();
+    retryClock.start();
+    for (int i = 0; i < pumps.size(); ++i) {
+        PumpWork &pump = pumps[i];
+        pump.where = verifyAddress(pump);
+        pump.reported = QStringList();
+        for (int k = 0; k < profile.settingCount(); ++k)
+            pump.reported.append(QString());
+        pump.heard.fill(false, profile.settingCount());
+        pumpAt.insert(pump.where, i);
+        queue(i);
+    }
+    startQueued();
+}
+
+void PlanWrite::judgeAnswers()
+{
+    if (phase == Phase::ReadFirst) {
+        keepWhatPumpsHold();
+        return;
+    }
+    const bool mayRetry = !interrupted && retryClock.elapsed() < options.retryMs;
+    for (int i = 0; i < pumps.size(); ++i) {
+        PumpWork &pump = pumps[i];
+        if (pump.outcome != Outcome::Unknown)
+            continue;
+        const int heard = heardCount(pump);
+        if (heard < profile.settingCount() && mayRetry) {
+            queue(i);
+            continue;
+        }
+        if (heard == 0) {
+            pump.outcome = interrupted ? Outcome::Unverified : Outcome::Silent;
+            continue;
+        }
+        QStringList differences;
+        for (int k = 0; k < profile.settingCount(); ++k) {
+            const SettingSpec &setting = profile.settings().at(k);
+            const QString name = QString::fromLatin1(setting.mnemonic);
+            const QString wrote = SettingValue::shown(setting, pump.values.at(k));
+            if (!pump.heard.at(k))
+                differences.append(
+                    QStringLiteral("%1 wrote %2, pump did not report it").arg(name, wrote));
+            else if (!SettingValue::holds(setting, pump.values.at(k), pump.reported.at(k)))
+                differences.append(QStringLiteral("%1 wrote %2, pump holds %3")
+                                       .arg(name, wrote, printable(pump.reported.at(k))));
+        }
+        pump.outcome = differences.isEmpty() ? Outcome::Confirmed : Outcome::Differs;
+        pump.differences = differences.join(QStringLiteral("; "));
+    }
+    if (waiting.empty())
+        report();
+    else
+        startQueued();
+}
+
+void PlanWrite::report()
+{
+    QStringList lines;
+    bool allConfirmed = !interrupted;
+    for (PumpWork &pump : pumps) {
+        if (pump.outcome == Outcome::Unknown) {
+            if (phase == Phase::Write && !interrupted)
+                pump.outcome = Outcome::Sent;
+            else
+                pump.outcome = pump.written ? Outcome::Unverified : Outcome::NotWritten;
+        }
+        QString status;
+        switch (pump.outcome) {
+        case Outcome::Confirmed:
+            status = QStringLiteral("confirmed");
+            break;
+        case Outcome::Differs:
+            status = QStringLiteral("differs: ") + pump.differences;
+            break;
+        case Outcome::Silent:
+            status = QStringLiteral("did not answer after its restart");
+            break;
+        case Outcome::Sent:
+            status = QStringLiteral("sent");
+            break;
+        case Outcome::Unverified:
+            status = QStringLiteral("written, not verified (interrupted)");
+            break;
+        case Outcome::NotWritten:
+        case Outcome::Unknown:
+            status = QStringLiteral("not written (interrupted)");
+            break;
+        }
+        allConfirmed
+            = allConfirmed && (pump.outcome == Outcome::Confirmed || pump.outcome == Outcome::Sent);
+        out << pumpLabel(pump) << ": " << status << '\n';
+    }
+    out.flush();
+    finish(allConfirmed ? 0 : 1);
+}
+
+void PlanWrite::queue(int pump) { waiting.push_back(pump); }
+
+void PlanWrite::startQueued()
+{
+    while (!waiting.empty() && !interrupted
+           && (options.parallel <= 0 || inFlight < options.parallel)) {
+        const int index = waiting.front();
+        waiting.pop_front();
+        ++inFlight;
+        const PumpWork &pump = pumps.at(index);
+        if (phase == Phase::Write)
+            link->write(pump.where, pump.values);
+        else
+            link->read(pump.where);
+    }
+}
+
+void PlanWrite::takeSetting(const QString &where, int settingIndex, const QString &value)
+{
+    if (phase != Phase::ReadFirst && phase != Phase::Verify)
+        return;
+    const int index = pumpAt.value(where, -1);
+    if (index < 0 || settingIndex < 0 || settingIndex >= profile.settingCount())
+        return;
+    PumpWork &pump = pumps[index];
+    pump.reported[settingIndex] = value;
+    if (pump.heard.at(settingIndex))
+        return;
+    pump.heard[settingIndex] = true;
+    // The last answer of all ends the wait for stragglers at once.
+    if (graceTimer.isActive() && awaitsAnswers(pump) && --missingAnswers == 0) {
+        graceTimer.stop();
+        judgeAnswers();
+    }
+}
+
+void PlanWrite::takeFinished(const QString &where, bool started)
+{
+    const int index = pumpAt.value(where, -1);
+    if (index < 0 || inFlight == 0
+        || (phase != Phase::ReadFirst && phase != Phase::Write && phase != Phase::Verify))
+        return;
+    --inFlight;
+    ++done;
+    if (phase == Phase::Write && started)
+        pumps[index].written = true;
+    startQueued();
+    if (inFlight == 0 && (waiting.empty() || interrupted))
+        sequencesDone();
+}
+
+void PlanWrite::sequencesDone()
+{
+    if (interrupted) {
+        report();
+        return;
+    }
+    if (phase == Phase::Write) {
+        if (!profile.readsSettings() || !options.verify)
+            report();
+        else
+            waitForRestart();
+        return;
+    }
+    missingAnswers = 0;
+    for (const PumpWork &pump : qAsConst(pumps)) {
+        if (awaitsAnswers(pump))
+            missingAnswers += profile.settingCount() - heardCount(pump);
+    }
+    if (missingAnswers == 0)
+        judgeAnswers();
+    else
+        graceTimer.start();
+}
+
+bool PlanWrite::awaitsAnswers(const PumpWork &pump) const
+{
+    if (phase == Phase::ReadFirst)
+        return plan->pumps().at(pump.planIndex).keepsSome();
+    return pump.outcome == Outcome::Unknown;
+}
+
+bool PlanWrite::stopForProblems()
+{
+    if (plan->problems().isEmpty())
+        return false;
+    for (const QString &line : plan->report(options.planName))
+        err << line << '\n';
+    err << "pumpctl: nothing was sent\n";
+    err.flush();
+    finish(2);
+    return true;
+}
+
+void PlanWrite::showProgress()
+{
+    switch (phase) {
+    case Phase::Search:
+        emit progress(QStringLiteral("searching"), 0, 0, 0);
+        break;
+    case Phase::ReadFirst:
+        emit progress(QStringLiteral("reading first"), done, total, 0);
+        break;
+    case Phase::Write:
+        emit progress(QStringLiteral("writing"), done, total, 0);
+        break;
+    case Phase::RestartWait:
+        emit progress(QStringLiteral("waiting for the restart"), 0, 0,
+                      qMax(0, restartTimer.remainingTime()));
+        break;
+    case Phase::Verify:
+        emit progress(QStringLiteral("verifying"), done, total, 0);
+        break;
+    case Phase::Done:
+        break;
+    }
+}
+
+int PlanWrite::heardCount(const PumpWork &pump) const
+{
+    return int(std::count(pump.heard.cbegin(), pump.heard.cend(), true));
+}
+
+// After its restart a pump given a static address is there; any other stays where
+// it was found, as far as anyone can tell from here.
+QString PlanWrite::verifyAddress(const PumpWork &pump) const
+{
+    const int assignment = profile.indexOf("NAM");
+    const int address = profile.indexOf("NIP");
+    if (options.serial || assignment < 0 || address < 0
+        || pump.values.value(assignment) != QLatin1String("Static"))
+        return pump.where;
+    const QString planned = canonicalIPv4(pump.values.value(address));
+    return planned.isNull() ? pump.where : planned;
+}
+
+QString PlanWrite::pumpLabel(const PumpWork &pump) const
+{
+    return plan->pumps().at(pump.planIndex).pump;
+}
+
+void PlanWrite::finish(int exitStatus)
+{
+    phase = Phase::Done;
+    progressTimer.stop();
+    emit progress(QString(), 0, 0, 0);
+    emit finished(exitStatus);
+}

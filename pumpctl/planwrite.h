@@ -1,0 +1,120 @@
+#ifndef PLANWRITE_H
+#define PLANWRITE_H
+
+#include "plan.h"
+#include "pumpfinder.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <QVector>
+
+#include <deque>
+
+class FleetLink;
+class ProgramProfile;
+class QTextStream;
+
+struct WriteOptions
+{
+    QString planName; // as problems name the file
+    bool dryRun = false;
+    bool verify = true;
+    bool serial = false;
+    int parallel = 0; // sequences in flight at most; 0: every pump at once
+    int searchWaitMs = 3000;
+    int restartWaitMs = 15000;
+    // How long pumps that did not answer after their restart are asked again.
+    int retryMs = 15000;
+    // How long the last answers of a read may trail its last query.
+    int replyGraceMs = 500;
+};
+
+// A checked plan carried out: the pumps found by one search, those the plan leaves
+// partly as they are read first, then every pump written in parallel, the restart
+// waited out once for all, every pump read again where it now is and compared with
+// what it was sent. Nothing is sent until every pump of the plan is found and every
+// value to be sent is known. Results go to `out`, one line per pump; problems to
+// `err`. A key is never printed.
+class PlanWrite : public QObject
+{
+    Q_OBJECT
+
+public:
+    PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
+              const WriteOptions &options, QTextStream &out, QTextStream &err,
+              QObject *parent = nullptr);
+
+    void start();
+    // Ctrl-C: what is on the wire is finished, nothing more starts.
+    void interrupt();
+
+signals:
+    void progress(const QString &phase, int done, int total, int msLeft);
+    void finished(int exitStatus);
+
+private:
+    enum class Phase { Search, ReadFirst, Write, RestartWait, Verify, Done };
+    enum class Outcome { Unknown, Confirmed, Differs, Silent, Sent, NotWritten, Unverified };
+
+    struct PumpWork
+    {
+        int planIndex = 0;
+        QString where;
+        QStringList values;
+        QStringList reported;
+        QVector<bool> heard;
+        bool written = false;
+        Outcome outcome = Outcome::Unknown;
+        QString differences;
+    };
+
+    void resolvePumps();
+    void readFirst();
+    void keepWhatPumpsHold();
+    void checkNewAddresses();
+    void printFrames();
+    void writeAll();
+    void waitForRestart();
+    void verifyAll();
+    void judgeAnswers();
+    void report();
+
+    void queue(int pump);
+    void startQueued();
+    void takeSetting(const QString &where, int settingIndex, const QString &value);
+    void takeFinished(const QString &where, bool started);
+    void sequencesDone();
+    bool stopForProblems();
+    void showProgress();
+    int heardCount(const PumpWork &pump) const;
+    bool awaitsAnswers(const PumpWork &pump) const;
+    QString verifyAddress(const PumpWork &pump) const;
+    QString pumpLabel(const PumpWork &pump) const;
+    void finish(int exitStatus);
+
+    FleetLink *link;
+    const ProgramProfile &profile;
+    Plan *plan;
+    WriteOptions options;
+    QTextStream &out;
+    QTextStream &err;
+    PumpFinder finder;
+    Phase phase = Phase::Search;
+    QVector<PumpWork> pumps;
+    std::deque<int> waiting;
+    QHash<QString, int> pumpAt;
+    int inFlight = 0;
+    int missingAnswers = 0;
+    int done = 0;
+    int total = 0;
+    bool interrupted = false;
+    QTimer graceTimer;
+    QTimer restartTimer;
+    QTimer progressTimer;
+    QElapsedTimer retryClock;
+    QElapsedTimer restartClock;
+};
+
+#endif // PLANWRITE_H
