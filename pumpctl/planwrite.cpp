@@ -3,27 +3,14 @@
 #include "fleetlink.h"
 #include "ipv4address.h"
 #include "programprofile.h"
-#include "pumpprotocol.h"
 #include "settingvalue.h"
+#include "writeresult.h"
 
 #include <QTextStream>
 
 namespace {
 
 constexpr int progressIntervalMs = 250;
-
-// A pump's reply may hold anything; what is printed holds no control character.
-QString printable(const QString &text)
-{
-    QString shown;
-    for (const QChar character : text) {
-        if (SettingValue::hasControlCharacter(QString(character)))
-            shown += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += character;
-    }
-    return shown;
-}
 
 } // namespace
 
@@ -162,10 +149,11 @@ void PlanWrite::keepWhatPumpsHold()
                                                   "keeps as it is")
                                        .arg(planned.pump, name) });
             } else if (!SettingValue::keepReported(setting, pump.reported.at(k), &kept)) {
-                plan->addProblem({ planned.line, column,
-                                   QStringLiteral("pump \"%1\" holds %2 \"%3\", which no window "
-                                                  "would send back")
-                                       .arg(planned.pump, name, printable(pump.reported.at(k))) });
+                plan->addProblem(
+                    { planned.line, column,
+                      QStringLiteral("pump \"%1\" holds %2 \"%3\", which no window "
+                                     "would send back")
+                          .arg(planned.pump, name, WriteResult::printable(pump.reported.at(k))) });
             } else {
                 pump.values[k] = kept;
             }
@@ -206,19 +194,8 @@ void PlanWrite::checkNewAddresses()
 void PlanWrite::printFrames()
 {
     for (const PumpWork &pump : qAsConst(pumps)) {
-        const QVector<QByteArray> frames = profile.writeFrames(pump.values);
-        for (int k = 0; k < frames.size(); ++k) {
-            QString text;
-            if (k < profile.settingCount() && profile.settings().at(k).kind == SettingKind::Key) {
-                text = QStringLiteral("<STX>%1,[redacted]<CR>")
-                           .arg(QString::fromLatin1(profile.settings().at(k).mnemonic));
-            } else {
-                text = QString::fromUtf8(frames.at(k));
-                text.replace(QChar(PumpProtocol::stx), QStringLiteral("<STX>"));
-                text.replace(QChar(PumpProtocol::cr), QStringLiteral("<CR>"));
-            }
-            out << pumpLabel(pump) << ' ' << text << '\n';
-        }
+        for (const QString &line : WriteResult::framesShown(profile, pumpLabel(pump), pump.values))
+            out << line << '\n';
     }
     out.flush();
 }
@@ -283,20 +260,9 @@ void PlanWrite::judgeAnswers()
             pump.outcome = interrupted ? Outcome::Unverified : Outcome::Silent;
             continue;
         }
-        QStringList differences;
-        for (int k = 0; k < profile.settingCount(); ++k) {
-            const SettingSpec &setting = profile.settings().at(k);
-            const QString name = QString::fromLatin1(setting.mnemonic);
-            const QString wrote = SettingValue::shown(setting, pump.values.at(k));
-            if (!pump.heard.at(k))
-                differences.append(
-                    QStringLiteral("%1 wrote %2, pump did not report it").arg(name, wrote));
-            else if (!SettingValue::holds(setting, pump.values.at(k), pump.reported.at(k)))
-                differences.append(QStringLiteral("%1 wrote %2, pump holds %3")
-                                       .arg(name, wrote, printable(pump.reported.at(k))));
-        }
-        pump.outcome = differences.isEmpty() ? Outcome::Confirmed : Outcome::Differs;
-        pump.differences = differences.join(QStringLiteral("; "));
+        pump.differences
+            = WriteResult::differences(profile, pump.values, pump.reported, pump.heard);
+        pump.outcome = pump.differences.isEmpty() ? Outcome::Confirmed : Outcome::Differs;
     }
     if (waiting.empty())
         report();

@@ -3,6 +3,7 @@
 
 #include "plan.h"
 #include "pumpfinder.h"
+#include "writeresult.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -56,7 +57,7 @@ signals:
 
 private:
     enum class Phase { Search, ReadFirst, Write, RestartWait, Verify, Done };
-    enum class Outcome { Unknown, Confirmed, Differs, Silent, Sent, NotWritten, Unverified };
+    using Outcome = PumpOutcome;
 
     struct PumpWork
     {

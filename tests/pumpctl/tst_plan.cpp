@@ -225,17 +225,15 @@ void TestPlan::planValuesAreWhatTheWindowsSend_data()
     QTest::addColumn<QString>("profile");
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<bool>("keepsSome");
-    QTest::newRow("network, every column, in another order and case")
-        << QByteArray("PUMP,npa,NAM,NIP,NSM,NDG,ND1,ND2,NTT,NUH,NUM,NCM,NBT,NTN\n"
-                      "A, 7 "
-                      ",static,010.000.000.005,255.255.255.000,10.0.0.1,8.8.8.8,8.8.4.4,60,-5,30,"
-                      "on,OFF,On\n")
-        << "network" << QStringList { "Static",   "10.0.0.5", "255.255.255.0",
-                                      "10.0.0.1", "8.8.8.8",  "8.8.4.4",
-                                      "60",       "-5",       "30",
-                                      "On\r",     "Off\r",    "On\r",
-                                      "7" }
-        << false;
+    QTest::newRow("network, every column, in another order and case") << QByteArray(
+        "PUMP,npa,NAM,NIP,NSM,NDG,ND1,ND2,NTT,NUH,NUM,NCM,NBT,NTN\n"
+        "A, 7 "
+        ",static,010.000.000.005,255.255.255.000,10.0.0.1,8.8.8.8,8.8.4.4,60,-5,30,"
+        "on,OFF,On\n") << "network" << QStringList { "Static",   "10.0.0.5", "255.255.255.0",
+                                                     "10.0.0.1", "8.8.8.8",  "8.8.4.4",
+                                                     "60",       "-5",       "30",
+                                                     "On\r",     "Off\r",    "On\r",
+                                                     "7" } << false;
     QTest::newRow("ip, partial: empty cells and left-out columns are kept")
         << QByteArray("pump,NIP,NAM\nA,10.0.0.5,\n") << "ip"
         << QStringList { QString(), "10.0.0.5", QString(), QString(), QString(), QString() }
