@@ -272,7 +272,6 @@ void PlanWrite::judgeAnswers()
 
 void PlanWrite::report()
 {
-    QStringList lines;
     bool allConfirmed = !interrupted;
     for (PumpWork &pump : pumps) {
         if (pump.outcome == Outcome::Unknown) {
@@ -281,31 +280,10 @@ void PlanWrite::report()
             else
                 pump.outcome = pump.written ? Outcome::Unverified : Outcome::NotWritten;
         }
-        QString status;
-        switch (pump.outcome) {
-        case Outcome::Confirmed:
-            status = QStringLiteral("confirmed");
-            break;
-        case Outcome::Differs:
-            status = QStringLiteral("differs: ") + pump.differences;
-            break;
-        case Outcome::Silent:
-            status = QStringLiteral("did not answer after its restart");
-            break;
-        case Outcome::Sent:
-            status = QStringLiteral("sent");
-            break;
-        case Outcome::Unverified:
-            status = QStringLiteral("written, not verified (interrupted)");
-            break;
-        case Outcome::NotWritten:
-        case Outcome::Unknown:
-            status = QStringLiteral("not written (interrupted)");
-            break;
-        }
         allConfirmed
             = allConfirmed && (pump.outcome == Outcome::Confirmed || pump.outcome == Outcome::Sent);
-        out << pumpLabel(pump) << ": " << status << '\n';
+        out << pumpLabel(pump) << ": " << WriteResult::status(pump.outcome, pump.differences)
+            << '\n';
     }
     out.flush();
     finish(allConfirmed ? 0 : 1);
@@ -407,26 +385,13 @@ bool PlanWrite::stopForProblems()
 
 void PlanWrite::showProgress()
 {
-    switch (phase) {
-    case Phase::Search:
-        emit progress(QStringLiteral("searching"), 0, 0, 0);
-        break;
-    case Phase::ReadFirst:
-        emit progress(QStringLiteral("reading first"), done, total, 0);
-        break;
-    case Phase::Write:
-        emit progress(QStringLiteral("writing"), done, total, 0);
-        break;
-    case Phase::RestartWait:
-        emit progress(QStringLiteral("waiting for the restart"), 0, 0,
-                      qMax(0, restartTimer.remainingTime()));
-        break;
-    case Phase::Verify:
-        emit progress(QStringLiteral("verifying"), done, total, 0);
-        break;
-    case Phase::Done:
-        break;
-    }
+    static const char *const names[]
+        = { "searching", "reading first", "writing", "waiting for the restart", "verifying", "" };
+    const QString name = QString::fromLatin1(names[int(phase)]);
+    if (phase == Phase::RestartWait)
+        emit progress(name, 0, 0, qMax(0, restartTimer.remainingTime()));
+    else if (phase != Phase::Done)
+        emit progress(name, done, phase == Phase::Search ? 0 : total, 0);
 }
 
 int PlanWrite::heardCount(const PumpWork &pump) const
