@@ -71,13 +71,20 @@ bool inLoopbackNet(quint32 address) { return (address >> 24) == 127; }
 
 QString hexBytes(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 
-} // namespace
-
-int main(int argc, char *argv[])
+struct SimulatorOptions
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pump-sim"));
+    int pumps = 1;
+    QHostAddress firstAddress;
+    int restartMs = 0;
+    PumpFault fault = PumpFault::None;
+    bool brand = false;
+    bool serial = false;
+    bool log = false;
+};
 
+// Reads the command line; false, with the reason on standard error, when it is wrong.
+bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulated pumps on loopback UDP port 58765 and, optionally, on a "
@@ -108,78 +115,103 @@ int main(int argc, char *argv[])
                         brandOption, logOption });
     parser.process(app);
 
-    QTextStream out(stdout);
     QTextStream err(stderr);
-
     bool ok = false;
-    const int pumps = parser.value(pumpsOption).toInt(&ok);
-    if (!ok || pumps < 1 || pumps > maximumPumps) {
+    options->pumps = parser.value(pumpsOption).toInt(&ok);
+    if (!ok || options->pumps < 1 || options->pumps > maximumPumps) {
         err << "pump-sim: --pumps must be between 1 and " << maximumPumps << Qt::endl;
-        return 2;
+        return false;
     }
-    const int restartMs = parser.value(restartOption).toInt(&ok);
-    if (!ok || restartMs < 0) {
+    options->restartMs = parser.value(restartOption).toInt(&ok);
+    if (!ok || options->restartMs < 0) {
         err << "pump-sim: --restart-ms must be a number of milliseconds" << Qt::endl;
-        return 2;
+        return false;
     }
-    PumpFault fault = PumpFault::None;
-    if (!faultFromName(parser.value(faultOption), &fault)) {
+    if (!faultFromName(parser.value(faultOption), &options->fault)) {
         err << "pump-sim: unknown fault " << parser.value(faultOption) << "; one of " << faultList()
             << Qt::endl;
-        return 2;
+        return false;
     }
-    const QHostAddress first(parser.value(firstAddressOption));
-    const quint32 firstIpv4 = first.toIPv4Address();
-    if (first.protocol() != QAbstractSocket::IPv4Protocol || !inLoopbackNet(firstIpv4)
-        || !inLoopbackNet(firstIpv4 + quint32(pumps - 1))) {
+    options->firstAddress = QHostAddress(parser.value(firstAddressOption));
+    const quint32 firstIpv4 = options->firstAddress.toIPv4Address();
+    if (options->firstAddress.protocol() != QAbstractSocket::IPv4Protocol
+        || !inLoopbackNet(firstIpv4) || !inLoopbackNet(firstIpv4 + quint32(options->pumps - 1))) {
         err << "pump-sim: every pump address must lie in 127.0.0.0/8; this is a loopback "
                "simulator"
             << Qt::endl;
-        return 2;
+        return false;
     }
+    options->brand = parser.isSet(brandOption);
+    options->serial = parser.isSet(serialOption);
+    options->log = parser.isSet(logOption);
+    return true;
+}
 
-    PumpSimulator simulator;
-    simulator.setRestartMs(restartMs);
-    for (int i = 0; i < pumps; ++i) {
+// Adds the pumps and opens what the options ask for, naming each on standard output.
+bool startPumps(PumpSimulator &simulator, const SimulatorOptions &options, QTextStream &out)
+{
+    QTextStream err(stderr);
+    simulator.setRestartMs(options.restartMs);
+    const quint32 firstIpv4 = options.firstAddress.toIPv4Address();
+    for (int i = 0; i < options.pumps; ++i) {
         SimulatedPumpConfig config;
         config.name = pumpName(i);
         config.address = QHostAddress(firstIpv4 + quint32(i));
-        config.identityForm = parser.isSet(brandOption) ? IdentityForm::BrandWordAndAt
-                                                        : IdentityForm::AddressAfterAt;
+        config.identityForm
+            = options.brand ? IdentityForm::BrandWordAndAt : IdentityForm::AddressAfterAt;
         config.settings = defaultSettings(config.address);
         if (simulator.addPump(config) < 0) {
             err << "pump-sim: cannot serve a pump at " << config.address.toString() << Qt::endl;
-            return 1;
+            return false;
         }
         out << "pump " << i << ": " << config.name << " at " << config.address.toString() << '\n';
     }
-    simulator.setFault(0, fault);
+    simulator.setFault(0, options.fault);
     if (!simulator.listenForBroadcasts())
         err << "pump-sim: identity broadcasts will not be answered" << Qt::endl;
-    if (parser.isSet(serialOption)) {
+    if (options.serial) {
         const QString path = simulator.openSerialLine(0);
         if (path.isEmpty()) {
             err << "pump-sim: cannot open a pseudo-terminal" << Qt::endl;
-            return 1;
+            return false;
         }
         out << "serial: " << path << '\n';
     }
     out.flush();
+    return true;
+}
 
-    if (parser.isSet(logOption)) {
-        QObject::connect(
-            &simulator, &PumpSimulator::frameReceived, &app, [&out](const ReceivedFrame &frame) {
-                out << QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")) << ' ';
-                if (frame.transport == ReceivedFrame::Serial)
-                    out << "serial pump " << frame.pump;
-                else if (frame.pump < 0)
-                    out << "udp broadcast";
-                else
-                    out << "udp pump " << frame.pump;
-                if (frame.transport == ReceivedFrame::Udp)
-                    out << " from " << frame.sender.toString() << ':' << frame.senderPort;
-                out << ": " << hexBytes(frame.bytes) << Qt::endl;
-            });
+void logFrame(QTextStream &out, const ReceivedFrame &frame)
+{
+    out << QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")) << ' ';
+    if (frame.transport == ReceivedFrame::Serial)
+        out << "serial pump " << frame.pump;
+    else if (frame.pump < 0)
+        out << "udp broadcast";
+    else
+        out << "udp pump " << frame.pump;
+    if (frame.transport == ReceivedFrame::Udp)
+        out << " from " << frame.sender.toString() << ':' << frame.senderPort;
+    out << ": " << hexBytes(frame.bytes) << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pump-sim"));
+
+    SimulatorOptions options;
+    if (!parseOptions(app, &options))
+        return 2;
+    QTextStream out(stdout);
+    PumpSimulator simulator;
+    if (!startPumps(simulator, options, out))
+        return 1;
+    if (options.log) {
+        QObject::connect(&simulator, &PumpSimulator::frameReceived, &app,
+                         [&out](const ReceivedFrame &frame) { logFrame(out, frame); });
     }
     return app.exec();
 }
