@@ -33,6 +33,8 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     graceTimer.setInterval(options.replyGraceMs);
     connect(&graceTimer, &QTimer::timeout, this, &PlanWrite::judgeAnswers);
     restartTimer.setSingleShot(true);
+    // A coarse timer may end the wait early, and a pump still restarting misses queries.
+    restartTimer.setTimerType(Qt::PreciseTimer);
     restartTimer.setInterval(options.restartWaitMs);
     connect(&restartTimer, &QTimer::timeout, this, &PlanWrite::verifyAll);
     progressTimer.setInterval(progressIntervalMs);
@@ -102,6 +104,8 @@ void PlanWrite::resolvePumps()
         }
         lineOfPump.insert(pumps[i].where, planned.line);
     }
+    // What the plan itself gives is checked before any pump is even read.
+    checkNewAddresses();
     if (stopForProblems())
         return;
     readFirst();
@@ -176,6 +180,8 @@ void PlanWrite::checkNewAddresses()
     QHash<QString, int> lineOfAddress;
     for (const PumpWork &pump : qAsConst(pumps)) {
         const QString address = verifyAddress(pump);
+        if (address.isEmpty())
+            continue;
         const PlannedPump &planned = plan->pumps().at(pump.planIndex);
         if (lineOfAddress.contains(address)) {
             const int nip = profile.indexOf("NIP");

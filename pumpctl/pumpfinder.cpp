@@ -20,6 +20,7 @@ PumpFinder::PumpFinder(FleetLink *link, int waitMs, QObject *parent)
 void PumpFinder::search(const QStringList &wanted)
 {
     found.clear();
+    foundByKey.clear();
     missing.clear();
     for (const QString &pump : wanted)
         missing.insert(pumpKey(pump));
@@ -30,12 +31,8 @@ void PumpFinder::search(const QStringList &wanted)
 
 const FoundPump *PumpFinder::find(const QString &pump) const
 {
-    const QString key = pumpKey(pump);
-    for (const FoundPump &each : found) {
-        if (pumpKey(each.name) == key || pumpKey(each.address) == key)
-            return &each;
-    }
-    return nullptr;
+    const int index = foundByKey.value(pumpKey(pump), -1);
+    return index < 0 ? nullptr : &found.at(index);
 }
 
 void PumpFinder::takeIdentity(const QString &where, const QByteArray &text)
@@ -45,15 +42,17 @@ void PumpFinder::takeIdentity(const QString &where, const QByteArray &text)
         return;
     FoundPump pump { where, QString::fromStdString(identity.name).trimmed(),
                      QString::fromStdString(identity.address) };
-    for (const FoundPump &each : qAsConst(found)) {
-        if (each.where == pump.where && each.name == pump.name)
-            return;
-    }
+    const QString nameKey = pumpKey(pump.name);
+    const QString addressKey = pumpKey(pump.address);
+    if (foundByKey.contains(nameKey) && foundByKey.contains(addressKey))
+        return;
+    foundByKey.insert(nameKey, found.size());
+    foundByKey.insert(addressKey, found.size());
     found.append(pump);
     if (missing.isEmpty())
         return;
-    missing.remove(pumpKey(pump.name));
-    missing.remove(pumpKey(pump.address));
+    missing.remove(nameKey);
+    missing.remove(addressKey);
     if (missing.isEmpty()) {
         wait.stop();
         listening = false;

@@ -1,6 +1,7 @@
 #ifndef PUMPFINDER_H
 #define PUMPFINDER_H
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -42,6 +43,8 @@ private:
     FleetLink *link;
     QTimer wait;
     QVector<FoundPump> found;
+    // Every pump found by its name and by its address, as pumpKey gives them.
+    QHash<QString, int> foundByKey;
     QSet<QString> missing;
     bool listening = false;
 };
