@@ -1,12 +1,11 @@
 #include "planwrite.h"
 
+#include "console.h"
 #include "fleetlink.h"
 #include "ipv4address.h"
 #include "programprofile.h"
 #include "settingvalue.h"
 #include "writeresult.h"
-
-#include <QTextStream>
 
 namespace {
 
@@ -15,15 +14,12 @@ constexpr int progressIntervalMs = 250;
 } // namespace
 
 PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
-                     const WriteOptions &options, QTextStream &out, QTextStream &err,
-                     QObject *parent)
+                     const WriteOptions &options, QObject *parent)
     : QObject(parent)
     , link(link)
     , profile(profile)
     , plan(plan)
     , options(options)
-    , out(out)
-    , err(err)
     , finder(link, options.searchWaitMs)
 {
     connect(&finder, &PumpFinder::finished, this, &PlanWrite::resolvePumps);
@@ -51,7 +47,8 @@ void PlanWrite::start()
     }
     phase = Phase::Search;
     total = pumps.size();
-    progressTimer.start();
+    if (Console::showsProgress())
+        progressTimer.start();
     QStringList wanted;
     for (const PlannedPump &planned : plan->pumps())
         wanted.append(planned.pump);
@@ -63,17 +60,16 @@ void PlanWrite::interrupt()
     if (interrupted || phase == Phase::Done)
         return;
     interrupted = true;
-    err << "pumpctl: interrupted";
     if (phase == Phase::Search || phase == Phase::ReadFirst) {
-        err << ": nothing was written\n";
-        err.flush();
+        Console::printProblem(QStringLiteral("pumpctl: interrupted: nothing was written"));
         link->stopStarting();
         finish(1);
         return;
     }
-    err << (phase == Phase::Write ? ": finishing the writes on the wire, starting no more\n"
-                                  : "\n");
-    err.flush();
+    Console::printProblem(phase == Phase::Write
+                              ? QStringLiteral("pumpctl: interrupted: finishing the writes on "
+                                               "the wire, starting no more")
+                              : QStringLiteral("pumpctl: interrupted"));
     waiting.clear();
     link->stopStarting();
     restartTimer.stop();
@@ -87,7 +83,7 @@ void PlanWrite::resolvePumps()
     QHash<QString, int> lineOfPump;
     for (int i = 0; i < pumps.size(); ++i) {
         const PlannedPump &planned = plan->pumps().at(i);
-        const FoundPump *found = finder.find(planned.pump);
+        const AnsweringPump *found = finder.find(planned.pump);
         if (!found) {
             plan->addProblem(
                 { planned.line, planned.pumpColumn,
@@ -201,9 +197,8 @@ void PlanWrite::printFrames()
 {
     for (const PumpWork &pump : qAsConst(pumps)) {
         for (const QString &line : WriteResult::framesShown(profile, pumpLabel(pump), pump.values))
-            out << line << '\n';
+            Console::printResult(line + QLatin1Char('\n'));
     }
-    out.flush();
 }
 
 void PlanWrite::writeAll()
@@ -288,10 +283,10 @@ void PlanWrite::report()
         }
         allConfirmed
             = allConfirmed && (pump.outcome == Outcome::Confirmed || pump.outcome == Outcome::Sent);
-        out << pumpLabel(pump) << ": " << WriteResult::status(pump.outcome, pump.differences)
-            << '\n';
+        Console::printResult(pumpLabel(pump) + QStringLiteral(": ")
+                             + WriteResult::status(pump.outcome, pump.differences)
+                             + QLatin1Char('\n'));
     }
-    out.flush();
     finish(allConfirmed ? 0 : 1);
 }
 
@@ -382,9 +377,8 @@ bool PlanWrite::stopForProblems()
     if (plan->problems().isEmpty())
         return false;
     for (const QString &line : plan->report(options.planName))
-        err << line << '\n';
-    err << "pumpctl: nothing was sent\n";
-    err.flush();
+        Console::printProblem(line);
+    Console::printProblem(QStringLiteral("pumpctl: nothing was sent"));
     finish(2);
     return true;
 }
@@ -395,9 +389,14 @@ void PlanWrite::showProgress()
         = { "searching", "reading first", "writing", "waiting for the restart", "verifying", "" };
     const QString name = QString::fromLatin1(names[int(phase)]);
     if (phase == Phase::RestartWait)
-        emit progress(name, 0, 0, qMax(0, restartTimer.remainingTime()));
+        Console::showProgress(QStringLiteral("%1: %2 s left")
+                                  .arg(name)
+                                  .arg((qMax(0, restartTimer.remainingTime()) + 999) / 1000));
     else if (phase != Phase::Done)
-        emit progress(name, done, phase == Phase::Search ? 0 : total, 0);
+        Console::showProgress(
+            phase == Phase::Search
+                ? name
+                : QStringLiteral("%1: %2 of %3 pumps").arg(name).arg(qMin(done, total)).arg(total));
 }
 
 int PlanWrite::heardCount(const PumpWork &pump) const
@@ -427,6 +426,6 @@ void PlanWrite::finish(int exitStatus)
 {
     phase = Phase::Done;
     progressTimer.stop();
-    emit progress(QString(), 0, 0, 0);
+    Console::clearProgress();
     emit finished(exitStatus);
 }

@@ -15,7 +15,6 @@
 
 class FleetLink;
 class ProgramProfile;
-class QTextStream;
 
 struct WriteOptions
 {
@@ -24,7 +23,7 @@ struct WriteOptions
     bool verify = true;
     bool serial = false;
     int parallel = 0; // sequences in flight at most; 0: every pump at once
-    int searchWaitMs = 3000;
+    int searchWaitMs = 3000; // at most: the search ends once every pump answered
     int restartWaitMs = 15000;
     // How long pumps that did not answer after their restart are asked again.
     int retryMs = 15000;
@@ -36,23 +35,21 @@ struct WriteOptions
 // partly as they are read first, then every pump written in parallel, the restart
 // waited out once for all, every pump read again where it now is and compared with
 // what it was sent. Nothing is sent until every pump of the plan is found and every
-// value to be sent is known. Results go to `out`, one line per pump; problems to
-// `err`. A key is never printed.
+// value to be sent is known. Results go to standard output, one line per pump;
+// problems and progress to standard error. A key is never printed.
 class PlanWrite : public QObject
 {
     Q_OBJECT
 
 public:
     PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
-              const WriteOptions &options, QTextStream &out, QTextStream &err,
-              QObject *parent = nullptr);
+              const WriteOptions &options, QObject *parent = nullptr);
 
     void start();
     // Ctrl-C: what is on the wire is finished, nothing more starts.
     void interrupt();
 
 signals:
-    void progress(const QString &phase, int done, int total, int msLeft);
     void finished(int exitStatus);
 
 private:
@@ -99,8 +96,6 @@ private:
     const ProgramProfile &profile;
     Plan *plan;
     WriteOptions options;
-    QTextStream &out;
-    QTextStream &err;
     PumpFinder finder;
     Phase phase = Phase::Search;
     QVector<PumpWork> pumps;

@@ -29,7 +29,7 @@ void PumpFinder::search(const QStringList &wanted)
     wait.start();
 }
 
-const FoundPump *PumpFinder::find(const QString &pump) const
+const AnsweringPump *PumpFinder::find(const QString &pump) const
 {
     const int index = foundByKey.value(pumpKey(pump), -1);
     return index < 0 ? nullptr : &found.at(index);
@@ -40,8 +40,8 @@ void PumpFinder::takeIdentity(const QString &where, const QByteArray &text)
     PumpIdentity identity;
     if (!listening || !cutIdentity(text, &identity))
         return;
-    FoundPump pump { where, QString::fromStdString(identity.name).trimmed(),
-                     QString::fromStdString(identity.address) };
+    AnsweringPump pump { where, QString::fromStdString(identity.name).trimmed(),
+                         QString::fromStdString(identity.address) };
     const QString nameKey = pumpKey(pump.name);
     const QString addressKey = pumpKey(pump.address);
     if (foundByKey.contains(nameKey) && foundByKey.contains(addressKey))

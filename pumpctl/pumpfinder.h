@@ -11,7 +11,7 @@
 class FleetLink;
 
 // A pump that answered a search, as the windows list it.
-struct FoundPump
+struct AnsweringPump
 {
     QString where; // where the link reaches it: its address, or the serial port
     QString name;
@@ -29,9 +29,9 @@ public:
 
     // Ends early once every pump in `wanted` (names or addresses) has answered.
     void search(const QStringList &wanted = QStringList());
-    const QVector<FoundPump> &pumps() const { return found; }
+    const QVector<AnsweringPump> &pumps() const { return found; }
     // The pump a plan names by name or address, or null.
-    const FoundPump *find(const QString &pump) const;
+    const AnsweringPump *find(const QString &pump) const;
 
 signals:
     void finished();
@@ -42,7 +42,7 @@ private slots:
 private:
     FleetLink *link;
     QTimer wait;
-    QVector<FoundPump> found;
+    QVector<AnsweringPump> found;
     // Every pump found by its name and by its address, as pumpKey gives them.
     QHash<QString, int> foundByKey;
     QSet<QString> missing;

@@ -1,12 +1,20 @@
 #ifndef WRITECOMMAND_H
 #define WRITECOMMAND_H
 
-#include <QStringList>
+#include "commandline.h"
 
-// `pumpctl write PLAN.csv ...`: `arguments` is the whole command line, the program
-// and the command word included. Returns the exit status: 0 when every pump is
-// confirmed (or, for keys, sent), 1 when some pump failed or the write was
-// interrupted, 2 for a bad command line or plan.
-int runWriteCommand(const QStringList &arguments);
+// pumpctl write: a plan of many pumps carried out, checked before anything is sent
+// and every pump read back after its restart.
+class WriteCommand : public PumpCtlCommand
+{
+public:
+    QString name() const override { return QStringLiteral("write"); }
+    QString synopsis() const override;
+    QString summary() const override;
+    QList<QCommandLineOption> ownOptions() const override;
+    QStringList sharedOptions() const override;
+    int run(const QCommandLineParser &parser, const QStringList &arguments,
+            const CommonOptions &common) override;
+};
 
 #endif // WRITECOMMAND_H

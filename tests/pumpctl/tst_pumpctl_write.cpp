@@ -68,7 +68,7 @@ TestPumpctlWrite::Run TestPumpctlWrite::write(const QByteArray &plan, const QStr
     file.write(plan);
     file.close();
     QProcess pumpctl;
-    pumpctl.start(QStringLiteral(PUMPCTL),
+    pumpctl.start(QStringLiteral(PUMPCTL_PATH),
                   QStringList { QStringLiteral("write"), file.fileName(),
                                 QStringLiteral("--restart-wait"), QStringLiteral("0.5") }
                       + options);
