@@ -18,6 +18,7 @@ private slots:
     void cleanup();
     void roundTripPerProfile_data();
     void roundTripPerProfile();
+    void whatReadPrintsIsAPlan();
     void partialRowSendsBackWhatThePumpHolds();
     void wrongPlansSendNothing_data();
     void wrongPlansSendNothing();
@@ -154,7 +155,8 @@ void TestPumpctlWrite::roundTripPerProfile()
     QVERIFY(onlySearched());
     QVERIFY2(dry.out.contains(QStringLiteral("<STX>NSV<CR>")), qPrintable(dry.out));
 
-    const Run run = write(plan, { "--profile", profile });
+    // With the link's diagnostic lines on: a key is in none of them either.
+    const Run run = write(plan, { "--profile", profile, "--verbose" });
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out,
              QStringLiteral("PUMP-0001-AB12CD3: %1\nPUMP-0002-AB12CD3: %1\n%2: %1\n")
@@ -166,6 +168,22 @@ void TestPumpctlWrite::roundTripPerProfile()
     // Keys reach the pumps and nothing else.
     for (const QString &output : { dry.out, dry.err, run.out, run.err })
         QVERIFY2(!output.contains(QLatin1String("secret")), qPrintable(output));
+}
+
+void TestPumpctlWrite::whatReadPrintsIsAPlan()
+{
+    QProcess read;
+    read.start(QStringLiteral(PUMPCTL_PATH), { "read", "--all", "--format", "csv" });
+    QVERIFY(read.waitForFinished(30000));
+    QCOMPARE(read.exitCode(), 0);
+    QByteArray plan = read.readAllStandardOutput();
+    QVERIFY2(plan.startsWith("pump,NAM,NIP"), plan.constData());
+    plan.replace(",30,-03,", ",31,+04,");
+    const Run run = write(plan, {});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count(QLatin1String(": confirmed\n")), 3);
+    QCOMPARE(sim->settings(2).value("NTT"), QByteArray("31"));
+    QCOMPARE(sim->settings(2).value("NUH"), QByteArray("+04"));
 }
 
 void TestPumpctlWrite::partialRowSendsBackWhatThePumpHolds()
