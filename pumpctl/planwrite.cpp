@@ -31,8 +31,7 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     restartTimer.setSingleShot(true);
     // A coarse timer may end the wait early, and a pump still restarting misses queries.
     restartTimer.setTimerType(Qt::PreciseTimer);
-    restartTimer.setInterval(options.restartWaitMs);
-    connect(&restartTimer, &QTimer::timeout, this, &PlanWrite::verifyAll);
+    connect(&restartTimer, &QTimer::timeout, this, &PlanWrite::verifyRestarted);
     progressTimer.setInterval(progressIntervalMs);
     connect(&progressTimer, &QTimer::timeout, this, &PlanWrite::showProgress);
 }
@@ -47,6 +46,7 @@ void PlanWrite::start()
     }
     phase = Phase::Search;
     total = pumps.size();
+    clock.start();
     if (Console::showsProgress())
         progressTimer.start();
     QStringList wanted;
@@ -73,6 +73,7 @@ void PlanWrite::interrupt()
     waiting.clear();
     link->stopStarting();
     restartTimer.stop();
+    restarting.clear();
     graceTimer.stop();
     if (inFlight == 0)
         report();
@@ -214,20 +215,14 @@ void PlanWrite::writeAll()
     startQueued();
 }
 
+// One wait for all: each pump is read again as soon as its own restart is over, so
+// the pumps written first do not wait for the last.
 void PlanWrite::waitForRestart()
 {
     phase = Phase::RestartWait;
-    restartClock.start();
-    restartTimer.start();
-}
-
-void PlanWrite::verifyAll()
-{
-    phase = Phase::Verify;
     done = 0;
     total = pumps.size();
     pumpAt.clear();
-    retryClock.start();
     for (int i = 0; i < pumps.size(); ++i) {
         PumpWork &pump = pumps[i];
         pump.where = verifyAddress(pump);
@@ -236,9 +231,29 @@ void PlanWrite::verifyAll()
             pump.reported.append(QString());
         pump.heard.fill(false, profile.settingCount());
         pumpAt.insert(pump.where, i);
-        queue(i);
+    }
+    armRestartTimer();
+}
+
+void PlanWrite::armRestartTimer()
+{
+    if (!restarting.empty())
+        restartTimer.start(
+            int(qMax<qint64>(0, pumps.at(restarting.front()).restartEndsMs - clock.elapsed())));
+}
+
+void PlanWrite::verifyRestarted()
+{
+    if (phase == Phase::RestartWait) {
+        phase = Phase::Verify;
+        retryClock.start();
+    }
+    while (!restarting.empty() && pumps.at(restarting.front()).restartEndsMs <= clock.elapsed()) {
+        queue(restarting.front());
+        restarting.pop_front();
     }
     startQueued();
+    armRestartTimer();
 }
 
 void PlanWrite::judgeAnswers()
@@ -334,8 +349,11 @@ void PlanWrite::takeFinished(const QString &where, bool started)
         return;
     --inFlight;
     ++done;
-    if (phase == Phase::Write && started)
+    if (phase == Phase::Write && started) {
         pumps[index].written = true;
+        pumps[index].restartEndsMs = clock.elapsed() + options.restartWaitMs;
+        restarting.push_back(index);
+    }
     startQueued();
     if (inFlight == 0 && (waiting.empty() || interrupted))
         sequencesDone();
@@ -354,6 +372,8 @@ void PlanWrite::sequencesDone()
             waitForRestart();
         return;
     }
+    if (!restarting.empty())
+        return;
     missingAnswers = 0;
     for (const PumpWork &pump : qAsConst(pumps)) {
         if (awaitsAnswers(pump))
@@ -391,12 +411,17 @@ void PlanWrite::showProgress()
     if (phase == Phase::RestartWait)
         Console::showProgress(QStringLiteral("%1: %2 s left")
                                   .arg(name)
-                                  .arg((qMax(0, restartTimer.remainingTime()) + 999) / 1000));
+                                  .arg((lastRestartEndsMs() - clock.elapsed() + 999) / 1000));
     else if (phase != Phase::Done)
         Console::showProgress(
             phase == Phase::Search
                 ? name
                 : QStringLiteral("%1: %2 of %3 pumps").arg(name).arg(qMin(done, total)).arg(total));
+}
+
+qint64 PlanWrite::lastRestartEndsMs() const
+{
+    return restarting.empty() ? 0 : pumps.at(restarting.back()).restartEndsMs;
 }
 
 int PlanWrite::heardCount(const PumpWork &pump) const

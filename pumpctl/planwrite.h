@@ -64,6 +64,8 @@ private:
         QStringList reported;
         QVector<bool> heard;
         bool written = false;
+        qint64 restartEndsMs = 0; // on `clock`
+
         Outcome outcome = Outcome::Unknown;
         QString differences;
     };
@@ -75,7 +77,8 @@ private:
     void printFrames();
     void writeAll();
     void waitForRestart();
-    void verifyAll();
+    void verifyRestarted();
+    void armRestartTimer();
     void judgeAnswers();
     void report();
 
@@ -87,6 +90,7 @@ private:
     bool stopForProblems();
     void showProgress();
     int heardCount(const PumpWork &pump) const;
+    qint64 lastRestartEndsMs() const;
     bool awaitsAnswers(const PumpWork &pump) const;
     QString verifyAddress(const PumpWork &pump) const;
     QString pumpLabel(const PumpWork &pump) const;
@@ -110,7 +114,9 @@ private:
     QTimer restartTimer;
     QTimer progressTimer;
     QElapsedTimer retryClock;
-    QElapsedTimer restartClock;
+    QElapsedTimer clock;
+    // Written pumps in the order their restart ends.
+    std::deque<int> restarting;
 };
 
 #endif // PLANWRITE_H
