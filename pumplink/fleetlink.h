@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Many pumps at once, from one transport on the event loop: every pump's read or
 // write sequence is paced as a window paces its one pump (one frame every
 // PumpProtocol::framePauseMs over Ethernet; on a serial line the next frame as
@@ -15,8 +17,13 @@
 // to its pump by where it came from. A thousand sequences in flight cost one timer
 // and one socket, not a thread each.
 //
-// A pump is named by `where`: its IP address literal on Ethernet, the port name on
-// a serial line (which carries one pump).
+// A pump is named by `where`: its IP address literal on Ethernet. A serial line
+// carries one pump: whatever `where` a sequence is queued for, it goes down the line,
+// and every signal names that pump by the port name given to openSerial.
+//
+// Replies are taken as the windows take them: a pump's answers count while its read
+// runs and afterwards, and are dropped from the start of its write (they only echo
+// what was sent) until its next read.
 class FleetLink : public QObject
 {
     Q_OBJECT
@@ -32,6 +39,8 @@ public:
     // cannot be opened; errorString() then says why.
     bool openSerial(const QString &port);
     QString errorString() const;
+    // The UDP port the pumps answer to; 0 before openEthernet.
+    quint16 localPort() const;
 
     // The identity query: on Ethernet to the limited broadcast and the directed
     // broadcast of every other adapter, as the windows search; on a serial line down
@@ -45,8 +54,9 @@ public:
     // in the profile's order and sent exactly as given, then the save frame.
     void write(const QString &where, const QStringList &values);
 
-    // After an interruption: sequences not yet started never start; those already on
-    // the wire run to their last frame (a pump never gets half a write and no save).
+    // After an interruption: sequences not yet started never start, nor do any queued
+    // later; those already on the wire run to their last frame (a pump never gets half
+    // a write and no save).
     void stopStarting();
     // Sequences queued or running.
     int pendingSequences() const;
@@ -64,7 +74,7 @@ signals:
 
 private:
     struct Private;
-    Private *d;
+    std::unique_ptr<Private> d;
 };
 
 #endif // FLEETLINK_H

@@ -1,14 +1,13 @@
 #include "pumpmanager.h"
 
 #include "commandset.h"
+#include "pumpdiscovery.h"
 #include "pumplog.h"
 #include "pumpworker.h"
 
 #include <QCoreApplication>
 #include <QNetworkDatagram>
-#include <QNetworkInterface>
 #include <QSerialPortInfo>
-#include <QSet>
 
 namespace {
 
@@ -163,29 +162,7 @@ void PumpManager::broadcastIdentityQuery()
         return;
     udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
                               socketReceiveBufferBytes);
-    const QByteArray query = PumpProtocol::identityQueryFrame();
-    udpSocket.writeDatagram(query, QHostAddress(QHostAddress::Broadcast), PumpProtocol::pumpPort);
-
-    // The limited broadcast leaves through the one adapter the routing table picks;
-    // pumps on every other adapter hear the query through its directed broadcast.
-    QSet<quint32> sent;
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &interface : interfaces) {
-        const QNetworkInterface::InterfaceFlags flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp)
-            || !flags.testFlag(QNetworkInterface::CanBroadcast)
-            || flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            const QHostAddress broadcast = entry.broadcast();
-            if (broadcast.protocol() != QAbstractSocket::IPv4Protocol
-                || broadcast == QHostAddress(QHostAddress::Broadcast)
-                || sent.contains(broadcast.toIPv4Address()))
-                continue;
-            sent.insert(broadcast.toIPv4Address());
-            udpSocket.writeDatagram(query, broadcast, PumpProtocol::pumpPort);
-        }
-    }
+    PumpDiscovery::broadcastIdentityQuery(udpSocket);
 }
 
 void PumpManager::getPumpSettings(QString port)
