@@ -364,6 +364,17 @@ void FleetLink::read(const QString &where)
     d->enqueue(where, { d->profile.queryFrames(), false });
 }
 
+void FleetLink::read(const QString &where, const QVector<int> &settingIndexes)
+{
+    const QVector<QByteArray> all = d->profile.queryFrames();
+    QVector<QByteArray> frames;
+    for (int i = 0; i < all.size(); ++i) {
+        if (settingIndexes.contains(i))
+            frames.append(all.at(i));
+    }
+    d->enqueue(where, { frames, false });
+}
+
 void FleetLink::write(const QString &where, const QStringList &values)
 {
     d->enqueue(where, { d->profile.writeFrames(values), true });

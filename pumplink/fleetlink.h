@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <memory>
 
@@ -50,6 +51,9 @@ public:
     // Queues the profile's read sequence for one pump; it starts at once unless that
     // pump already has a sequence in flight, which it then follows.
     void read(const QString &where);
+    // The same for only some of the profile's settings (indexes into settings()),
+    // queried in the profile's order: to ask again what a pump left unanswered.
+    void read(const QString &where, const QVector<int> &settingIndexes);
     // Queues the write sequence: one set frame per setting of the profile, `values`
     // in the profile's order and sent exactly as given, then the save frame.
     void write(const QString &where, const QStringList &values);

@@ -1,0 +1,76 @@
+#ifndef PUMPDIRECTORY_H
+#define PUMPDIRECTORY_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class FleetLink;
+
+// A pump that answered the search, as a window lists it.
+struct FoundPump
+{
+    QString name;
+    QString address;
+    QString identity;
+    // Where the link reaches it: its address on Ethernet, the port on a serial line.
+    QString where;
+};
+
+// A pump a command works on, named as the technician named it or as the search
+// found it.
+struct PumpTarget
+{
+    QString name; // empty when the pump was given by address and not searched for
+    QString address;
+    QString where;
+
+    // How results name the pump: by its name when known, else by its address.
+    QString label() const { return name.isEmpty() ? address : name; }
+};
+
+// The pumps one search found, with the windows' rules: an identity that cannot be
+// cut into a name and an address is skipped, and a name already listed is not
+// listed again. Resolves the names and addresses a technician gives against them.
+class PumpDirectory : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PumpDirectory(FleetLink &link, QObject *parent = nullptr);
+
+    // Sends one search and listens for `waitMs`; returns sooner once every name in
+    // `wanted` has answered, or on a serial line once its pump has.
+    void search(int waitMs, const QStringList &wanted = QStringList(), bool onePump = false);
+    bool hasSearched() const { return searched; }
+    // In order of address.
+    QVector<FoundPump> pumps() const;
+    // The identities that could not be cut, as received.
+    QStringList unusableIdentities() const { return unusable; }
+
+    // An IPv4 address as the windows' forms take it, leading zeros dropped; null when
+    // `text` is none (and so names a pump).
+    static QString addressIn(const QString &text);
+
+    // The pumps named by `names` (names or addresses), each once, in the order given.
+    // A name nobody answered to goes to `unknown`.
+    QVector<PumpTarget> resolve(const QStringList &names, QStringList *unknown) const;
+    // Every pump found.
+    QVector<PumpTarget> everyPump() const;
+
+signals:
+    void pumpFound(const FoundPump &pump);
+
+private:
+    void takeIdentity(const QString &where, const QByteArray &text);
+    const FoundPump *findByName(const QString &name) const;
+    const FoundPump *findByAddress(const QString &address) const;
+
+    FleetLink &link;
+    QVector<FoundPump> found;
+    QStringList unusable;
+    bool searched = false;
+};
+
+#endif // PUMPDIRECTORY_H

@@ -1,0 +1,108 @@
+#include "resulttable.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+ResultTable::ResultTable(QStringList columns)
+    : columnNames(std::move(columns))
+{ }
+
+bool ResultTable::parseFormat(const QString &name, Format *format)
+{
+    if (name == QLatin1String("table"))
+        *format = Format::Table;
+    else if (name == QLatin1String("csv"))
+        *format = Format::Csv;
+    else if (name == QLatin1String("json"))
+        *format = Format::Json;
+    else
+        return false;
+    return true;
+}
+
+void ResultTable::addRow(const QStringList &cells)
+{
+    QStringList row = cells.mid(0, columnNames.size());
+    while (row.size() < columnNames.size())
+        row.append(QString());
+    tableRows.append(row);
+}
+
+QString ResultTable::toText(Format format) const
+{
+    switch (format) {
+    case Format::Csv:
+        return toCsv();
+    case Format::Json:
+        return toJson();
+    case Format::Table:
+        break;
+    }
+    return toTable();
+}
+
+QString ResultTable::toTable() const
+{
+    QVector<int> widths;
+    for (const QString &column : columnNames)
+        widths.append(column.size());
+    for (const QStringList &row : tableRows) {
+        for (int i = 0; i < row.size(); ++i)
+            widths[i] = qMax(widths.at(i), row.at(i).size());
+    }
+    const auto line = [&widths](const QStringList &cells) {
+        QString text;
+        for (int i = 0; i < cells.size(); ++i)
+            text += cells.at(i).leftJustified(widths.at(i) + 2);
+        // No blanks at the end of a line, even when its last cells are empty.
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text + QLatin1Char('\n');
+    };
+    QString text = line(columnNames);
+    for (const QStringList &row : tableRows)
+        text += line(row);
+    return text;
+}
+
+QString ResultTable::csvField(const QString &cell)
+{
+    // Quoted when a spreadsheet would otherwise split, join or trim it.
+    const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
+        || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'))
+        || cell.startsWith(QLatin1Char(' ')) || cell.endsWith(QLatin1Char(' '));
+    if (!needsQuotes)
+        return cell;
+    QString quoted = cell;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString ResultTable::toCsv() const
+{
+    const auto line = [](const QStringList &cells) {
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields.append(csvField(cell));
+        return fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    };
+    QString text = line(columnNames);
+    for (const QStringList &row : tableRows)
+        text += line(row);
+    return text;
+}
+
+QString ResultTable::toJson() const
+{
+    QJsonArray array;
+    for (const QStringList &row : tableRows) {
+        QJsonObject object;
+        for (int i = 0; i < columnNames.size(); ++i)
+            object.insert(columnNames.at(i),
+                          row.at(i).isNull() ? QJsonValue(QJsonValue::Null)
+                                             : QJsonValue(row.at(i)));
+        array.append(object);
+    }
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
