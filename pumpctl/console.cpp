@@ -17,6 +17,12 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
     Console::printProblem(message);
 }
 
+// The lines as the windows write them, without the category in front.
+void passEveryLine(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    Console::printProblem(message);
+}
+
 void writeTo(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -31,8 +37,10 @@ namespace Console {
 void setUp(bool verbose, bool quiet)
 {
     progressWanted = !quiet && isatty(STDERR_FILENO);
-    if (verbose)
+    if (verbose) {
+        qInstallMessageHandler(passEveryLine);
         return;
+    }
     QLoggingCategory::setFilterRules(QStringLiteral("pump.fleet.debug=false"));
     qInstallMessageHandler(dropDebugLines);
 }

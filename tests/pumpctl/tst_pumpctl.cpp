@@ -281,10 +281,14 @@ void TestPumpCtl::readRoundTrip()
     QCOMPARE(rows.at(1).toObject().value("NIP").toString(), QStringLiteral("127.0.0.2"));
     QCOMPARE(rows.at(1).toObject().keys().size(), profile.settingCount() + 1);
 
-    // By address alone no search is needed, and the address labels the pump.
+    // By address alone no search is needed, and the address labels the pump. The
+    // link's diagnostic lines go to standard error, apart from the results.
     sim->clearFrames();
-    const Run table = pumpctl({ "read", "127.0.0.5", "--profile", profileName });
+    const Run table = pumpctl({ "read", "127.0.0.5", "--profile", profileName, "--verbose" });
     QCOMPARE(table.exitCode, 0);
+    QVERIFY(table.err.contains("[FleetLink] send () \"127.0.0.5\" \"NAM\"\n"));
+    QVERIFY(table.err.contains(
+        "[FleetLink] reply () \"127.0.0.5\" Command: \"NSM\" Value:  \"255.255.0.0\"\n"));
     const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.at(0).simplified(), header(profile).join(QLatin1Char(' ')));
