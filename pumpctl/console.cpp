@@ -1,5 +1,6 @@
 #include "console.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 
 #include <cstdio>
@@ -7,8 +8,12 @@
 
 namespace {
 
+// A thousand pumps answering must not make a thousand terminal writes.
+constexpr qint64 progressIntervalMs = 100;
+
 bool progressWanted = false;
 int progressWidth = 0;
+QElapsedTimer sinceProgress;
 
 void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -59,6 +64,9 @@ void showProgress(const QString &line)
 {
     if (!progressWanted)
         return;
+    if (sinceProgress.isValid() && sinceProgress.elapsed() < progressIntervalMs)
+        return;
+    sinceProgress.start();
     // Blanks over what is left of a longer line before.
     const QString padded = line.leftJustified(progressWidth);
     progressWidth = line.size();
@@ -72,6 +80,7 @@ void clearProgress()
     writeTo(stderr,
             QLatin1Char('\r') + QString(progressWidth, QLatin1Char(' ')) + QLatin1Char('\r'));
     progressWidth = 0;
+    sinceProgress.invalidate();
 }
 
 } // namespace Console

@@ -32,7 +32,8 @@ Q_LOGGING_CATEGORY(fleetCategory, "pump.fleet")
 
 #define fleetLog(operation) qCDebug(fleetCategory) << "[FleetLink]" << operation << "()"
 
-// The sender of a datagram named as a queued pump's address is named.
+// One spelling per address, whether a caller queued it or a datagram came from it
+// (an IPv4 sender may come as an IPv4-mapped IPv6 address).
 QString addressKey(const QHostAddress &address)
 {
     bool mapped = false;

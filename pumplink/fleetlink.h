@@ -48,8 +48,9 @@ public:
     // the line. Answers arrive as identityReceived until the next search or close.
     void search();
 
-    // Queues the profile's read sequence for one pump; it starts at once unless that
-    // pump already has a sequence in flight, which it then follows.
+    // Queues the profile's read sequence for one pump; it starts on the next turn of
+    // the event loop unless that pump already has a sequence in flight, which it then
+    // follows. No signal is emitted from inside these calls.
     void read(const QString &where);
     // The same for only some of the profile's settings (indexes into settings()),
     // queried in the profile's order: to ask again what a pump left unanswered.
@@ -71,7 +72,9 @@ signals:
     // A pump's answer to one of the profile's settings.
     void settingReceived(const QString &where, int settingIndex, const QString &value);
     // A sequence's last frame has left (for a write: the save frame). `started` is
-    // false for a sequence dropped by stopStarting before its first frame.
+    // false for a sequence that never sent a frame: dropped by stopStarting, queued
+    // on a link that is not open, or for `where` that is no IP address. A serial
+    // line lost mid-sequence ends it as started, its remaining frames unsent.
     void sequenceFinished(const QString &where, bool started);
     // Nothing is queued or running any more.
     void idle();

@@ -2,6 +2,28 @@
 
 namespace PumpProtocol {
 
+namespace {
+
+QByteArray withValue(const QByteArray &mnemonic, const QByteArray &value)
+{
+    QByteArray frame;
+    frame.reserve(mnemonic.size() + value.size() + 3);
+    frame.append(stx).append(mnemonic).append(',').append(value).append(cr);
+    return frame;
+}
+
+// Only ASCII letters change, so UTF-8 values and the control bytes stay intact.
+QByteArray caseFolded(QByteArray line, char first, char last, char target)
+{
+    for (char &byte : line) {
+        if (byte >= first && byte <= last)
+            byte = static_cast<char>(byte - first + target);
+    }
+    return line;
+}
+
+} // namespace
+
 QByteArray queryFrame(const char *mnemonic)
 {
     QByteArray frame;
@@ -14,23 +36,41 @@ QByteArray setFrame(const char *mnemonic, const QString &value)
 {
     // The value goes out exactly as held: a comma or CR inside it is the
     // technician's text, and the pump ends the frame at the first CR it sees.
-    QByteArray frame;
-    frame.append(stx).append(mnemonic).append(',').append(value.toUtf8()).append(cr);
-    return frame;
+    return withValue(QByteArray(mnemonic), value.toUtf8());
 }
 
 QByteArray saveFrame() { return queryFrame(saveMnemonic); }
 
 QByteArray identityQueryFrame() { return queryFrame(identityMnemonic); }
 
-QByteArray upperCased(QByteArray line)
+QByteArray replyLine(const QByteArray &mnemonic, const QByteArray &value)
 {
-    for (char &byte : line) {
-        if (byte >= 'a' && byte <= 'z')
-            byte = static_cast<char>(byte - 'a' + 'A');
-    }
-    return line;
+    return withValue(mnemonic, value);
 }
+
+Command splitCommand(const QByteArray &frame)
+{
+    Command command;
+    if (frame.size() < 5 || frame.at(0) != stx)
+        return command;
+    if (frame.at(4) == cr) {
+        command.kind = Command::Query;
+    } else if (frame.at(4) == ',') {
+        const int end = frame.indexOf(cr, 5);
+        if (end < 0)
+            return command;
+        command.kind = Command::Set;
+        command.value = frame.mid(5, end - 5);
+    } else {
+        return command;
+    }
+    command.mnemonic = frame.mid(1, 3);
+    return command;
+}
+
+QByteArray upperCased(QByteArray line) { return caseFolded(line, 'a', 'z', 'A'); }
+
+QByteArray lowerCased(QByteArray line) { return caseFolded(line, 'A', 'Z', 'a'); }
 
 bool isReply(const QByteArray &line) { return line.size() > 4; }
 

@@ -30,9 +30,27 @@ QByteArray setFrame(const char *mnemonic, const QString &value);
 QByteArray saveFrame();
 QByteArray identityQueryFrame();
 
+// A reply as a pump sends it: STX, the mnemonic, ",", the value bytes as they are
+// and CR. It has the shape of a set frame; only the direction differs.
+QByteArray replyLine(const QByteArray &mnemonic, const QByteArray &value);
+
+// A command frame taken apart as a pump reads it: a query (STX, mnemonic, CR) or a
+// set (STX, mnemonic, ",", value, CR). The value ends at the first CR, as on the
+// pump's own line reader; whatever follows it is not part of the command.
+struct Command
+{
+    enum Kind { Invalid, Query, Set };
+    Kind kind = Invalid;
+    QByteArray mnemonic;
+    QByteArray value;
+};
+
+Command splitCommand(const QByteArray &frame);
+
 // Pumps answer in any case; only ASCII letters are folded so that UTF-8 values
 // pass through byte for byte.
 QByteArray upperCased(QByteArray line);
+QByteArray lowerCased(QByteArray line);
 
 // A reply line taken apart: the mnemonic at positions 1 to 3 and the value between
 // the separator at position 4 and the last byte.

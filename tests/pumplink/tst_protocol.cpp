@@ -11,8 +11,10 @@ class TestProtocol : public QObject
 private slots:
     void frames_data();
     void frames();
-    void upperCasing_data();
-    void upperCasing();
+    void caseFolding_data();
+    void caseFolding();
+    void commandSplitting_data();
+    void commandSplitting();
     void replySplitting_data();
     void replySplitting();
     void framerChunkings_data();
@@ -44,6 +46,11 @@ void TestProtocol::frames_data()
     QTest::newRow("non-ASCII is sent as UTF-8")
         << setFrame("NK2", QStringLiteral("Schl\u00fcssel\u20ac"))
         << QByteArray("\x02NK2,Schl\xc3\xbcssel\xe2\x82\xac\r");
+    QTest::newRow("reply line") << replyLine("NAM", "DHCP") << QByteArray("\x02NAM,DHCP\r");
+    QTest::newRow("reply line keeps any value byte")
+        << replyLine("NK1", QByteArray("\xff\x00\r", 3)) << QByteArray("\x02NK1,\xff\x00\r\r", 9);
+    QTest::newRow("reply line of an empty value")
+        << replyLine("NTT", QByteArray()) << QByteArray::fromHex("024e54542c0d");
 }
 
 void TestProtocol::frames()
@@ -53,21 +60,71 @@ void TestProtocol::frames()
     QCOMPARE(frame.toHex(' '), bytes.toHex(' '));
 }
 
-void TestProtocol::upperCasing_data()
+void TestProtocol::caseFolding_data()
 {
     QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("letters") << QByteArray("\x02nam,dhcp\r") << QByteArray("\x02NAM,DHCP\r");
+    QTest::addColumn<QByteArray>("upper");
+    QTest::addColumn<QByteArray>("lower");
+    QTest::newRow("letters") << QByteArray("\x02nAm,Dhcp\r") << QByteArray("\x02NAM,DHCP\r")
+                             << QByteArray("\x02nam,dhcp\r");
     QTest::newRow("digits and marks stay")
-        << QByteArray("\x02nip,10.0.0.7\r") << QByteArray("\x02NIP,10.0.0.7\r");
-    QTest::newRow("UTF-8 bytes stay") << QByteArray("\xc3\xbc-z") << QByteArray("\xc3\xbc-Z");
+        << QByteArray("\x02nip,10.0.0.7@[`{\r") << QByteArray("\x02NIP,10.0.0.7@[`{\r")
+        << QByteArray("\x02nip,10.0.0.7@[`{\r");
+    QTest::newRow("UTF-8 bytes stay")
+        << QByteArray("\xc3\xbc-z\xc3\x9c-Z") << QByteArray("\xc3\xbc-Z\xc3\x9c-Z")
+        << QByteArray("\xc3\xbc-z\xc3\x9c-z");
 }
 
-void TestProtocol::upperCasing()
+void TestProtocol::caseFolding()
 {
     QFETCH(QByteArray, line);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(upperCased(line), expected);
+    QFETCH(QByteArray, upper);
+    QFETCH(QByteArray, lower);
+    QCOMPARE(upperCased(line), upper);
+    QCOMPARE(lowerCased(line), lower);
+}
+
+void TestProtocol::commandSplitting_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("mnemonic");
+    QTest::addColumn<QByteArray>("value");
+
+    QTest::newRow("query") << queryFrame("NSM") << int(Command::Query) << QByteArray("NSM")
+                           << QByteArray();
+    QTest::newRow("save is a query")
+        << saveFrame() << int(Command::Query) << QByteArray("NSV") << QByteArray();
+    QTest::newRow("set") << setFrame("NIP", QStringLiteral("10.0.0.7")) << int(Command::Set)
+                         << QByteArray("NIP") << QByteArray("10.0.0.7");
+    QTest::newRow("set with an empty value")
+        << setFrame("NTT", QString()) << int(Command::Set) << QByteArray("NTT") << QByteArray();
+    QTest::newRow("value ends at the first CR")
+        << setFrame("NCM", QStringLiteral("On\r")) << int(Command::Set) << QByteArray("NCM")
+        << QByteArray("On");
+    QTest::newRow("comma inside a value stays")
+        << setFrame("NK1", QStringLiteral("a,b")) << int(Command::Set) << QByteArray("NK1")
+        << QByteArray("a,b");
+    QTest::newRow("set without CR")
+        << QByteArray("\x02NIP,1.2") << int(Command::Invalid) << QByteArray() << QByteArray();
+    QTest::newRow("no STX") << QByteArray("xNAM\r") << int(Command::Invalid) << QByteArray()
+                            << QByteArray();
+    QTest::newRow("other separator")
+        << QByteArray("\x02NAM=1\r") << int(Command::Invalid) << QByteArray() << QByteArray();
+    QTest::newRow("too short") << QByteArray("\x02NA\r") << int(Command::Invalid) << QByteArray()
+                               << QByteArray();
+}
+
+void TestProtocol::commandSplitting()
+{
+    QFETCH(QByteArray, frame);
+    QFETCH(int, kind);
+    QFETCH(QByteArray, mnemonic);
+    QFETCH(QByteArray, value);
+    const Command command = splitCommand(frame);
+    QCOMPARE(int(command.kind), kind);
+    QCOMPARE(command.mnemonic, mnemonic);
+    QCOMPARE(command.value, value);
 }
 
 void TestProtocol::replySplitting_data()

@@ -1,5 +1,6 @@
 #include "pumpprotocol.h"
 #include "pumpsimulatorthread.h"
+#include "steadyclock.h"
 
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
@@ -10,25 +11,17 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#include <chrono>
 #include <memory>
 
 namespace {
 
 const QHostAddress firstPumpAddress(QStringLiteral("127.0.0.2"));
 
-qint64 steadyNowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 QByteArray query(const char *mnemonic) { return PumpProtocol::queryFrame(mnemonic); }
 
 QByteArray reply(const QByteArray &mnemonic, const QByteArray &value)
 {
-    return '\x02' + mnemonic + ',' + value + '\r';
+    return PumpProtocol::replyLine(mnemonic, value);
 }
 
 QHostAddress nthAddress(int index)

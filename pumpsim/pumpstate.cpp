@@ -1,0 +1,60 @@
+#include "pumpstate.h"
+
+namespace {
+
+bool isLoopbackIpv4(const QHostAddress &address)
+{
+    return address.protocol() == QAbstractSocket::IPv4Protocol && address.isLoopback();
+}
+
+} // namespace
+
+PumpState::PumpState(const SimulatedPumpConfig &config)
+    : pumpConfig(config)
+{ }
+
+bool PumpState::answerFor(const PumpProtocol::Command &command, QByteArray *value)
+{
+    if (command.kind == PumpProtocol::Command::Set) {
+        pending.insert(command.mnemonic, command.value);
+        *value = command.value;
+    } else if (command.mnemonic == PumpProtocol::identityMnemonic) {
+        *value = identity();
+    } else if (pumpConfig.settings.contains(command.mnemonic)) {
+        *value = pumpConfig.settings.value(command.mnemonic);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+QByteArray PumpState::identity() const
+{
+    if (!pumpConfig.identityOverride.isEmpty())
+        return pumpConfig.identityOverride;
+    const QByteArray name = pumpConfig.name.toUtf8();
+    const QByteArray address = pumpConfig.address.toString().toLatin1();
+    if (pumpConfig.identityForm == IdentityForm::BrandWordAndAt)
+        return "BRAND " + name + " AT " + address + " FW 2.4";
+    return name + " @ " + address + " FW 2.4";
+}
+
+void PumpState::save()
+{
+    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+        pumpConfig.settings.insert(it.key(), it.value());
+    pending.clear();
+    restarting = true;
+}
+
+QHostAddress PumpState::finishRestart()
+{
+    restarting = false;
+    if (pumpConfig.settings.value("NAM").toUpper() != "STATIC")
+        return QHostAddress();
+    const QHostAddress wanted(QString::fromLatin1(pumpConfig.settings.value("NIP").trimmed()));
+    // Only loopback: the simulator must never claim an address of a real network.
+    if (!isLoopbackIpv4(wanted) || wanted.isEqual(pumpConfig.address))
+        return QHostAddress();
+    return wanted;
+}
