@@ -119,6 +119,8 @@ bool PumpManager::openSerialPort(QString portName)
         managerLog("openSerialPort") << "Serial Port" << portName << "connected";
     else
         managerLog("openSerialPort") << "Serial Port" << portName << "connection error";
+    if (!opened)
+        emit serialPortOpenFailed(portName, serialPort.error(), serialPort.errorString());
     return opened;
 }
 

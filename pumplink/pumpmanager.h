@@ -66,6 +66,8 @@ signals:
     void serialPortReady();
     void startGetWorker(QUdpSocket *);
     void startSetWorker(QUdpSocket *, PUMP_MODEL_T);
+    // The port named could not be opened; `reason` is the system's word for why.
+    void serialPortOpenFailed(QString portName, QSerialPort::SerialPortError error, QString reason);
 
 private slots:
     void socketConnected();

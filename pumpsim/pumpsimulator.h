@@ -33,6 +33,9 @@ struct SimulatedPumpConfig
     IdentityForm identityForm = IdentityForm::AddressAfterAt;
     QByteArray identityOverride; // when not empty, sent verbatim as the identity value
     QMap<QByteArray, QByteArray> settings; // mnemonic -> value text, e.g. "NAM" -> "DHCP"
+    // A pump that refuses a setting: on a save, a mnemonic listed here is stored with
+    // this value, whatever was written (mnemonic -> value text).
+    QMap<QByteArray, QByteArray> storesInstead;
 };
 
 // One frame as the pump received it.

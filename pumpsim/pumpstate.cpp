@@ -42,7 +42,7 @@ QByteArray PumpState::identity() const
 void PumpState::save()
 {
     for (auto it = pending.cbegin(); it != pending.cend(); ++it)
-        pumpConfig.settings.insert(it.key(), it.value());
+        pumpConfig.settings.insert(it.key(), pumpConfig.storesInstead.value(it.key(), it.value()));
     pending.clear();
     restarting = true;
 }

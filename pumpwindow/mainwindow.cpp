@@ -1,10 +1,12 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "ipv4address.h"
 #include "commandset.h"
 #include "identity.h"
+#include "ipv4address.h"
+#include "textfitter.h"
 #include "windowlog.h"
+#include "windowmessages.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,9 +28,6 @@ constexpr int restartTimeMs = 15000;
 
 const QString unmarkedStyle = QStringLiteral("QLineEdit {}");
 const QString markedStyle = QStringLiteral("QLineEdit {color: red;}");
-// The pump takes the value up to the CR; the switch texts carry one of their own.
-const QString switchOn = QStringLiteral("On\r");
-const QString switchOff = QStringLiteral("Off\r");
 
 QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
@@ -66,11 +65,13 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     // The hint alone fixes nothing outside Windows; the layout is absolute.
     setFixedSize(size());
+    TextFitter::fitAll(this);
     logStartupBanner(__DATE__, __TIME__);
     qRegisterMetaType<PUMP_MODEL_T>("PUMP_MODEL_T");
     connectManager();
 
     fields = formFields();
+    connectHints();
     disableForm();
     connect(ui->dropDownConnection, QOverload<int>::of(&QComboBox::activated), this,
             &MainWindow::on_pump_connection_changed);
@@ -131,25 +132,30 @@ QVector<FormField> MainWindow::formFields() const
 {
 #if PUMP_PROGRAM == PUMP_KEY_TOOL
     return {
-        { "NK1", FieldKind::Key, ui->lineEdit_NK1 }, { "NK2", FieldKind::Key, ui->lineEdit_NK2 },
-        { "NK3", FieldKind::Key, ui->lineEdit_NK3 }, { "NK4", FieldKind::Key, ui->lineEdit_NK4 },
-        { "NK5", FieldKind::Key, ui->lineEdit_NK5 },
+        { "NK1", FieldKind::Key, ui->lineEdit_NK1, "Key 1" },
+        { "NK2", FieldKind::Key, ui->lineEdit_NK2, "Key 2" },
+        { "NK3", FieldKind::Key, ui->lineEdit_NK3, "Key 3" },
+        { "NK4", FieldKind::Key, ui->lineEdit_NK4, "Key 4" },
+        { "NK5", FieldKind::Key, ui->lineEdit_NK5, "Key 5" },
     };
 #else
     QVector<FormField> ipSettings = {
-        { "NAM", FieldKind::Assignment, ui->dropDownNAM },
-        { "NIP", FieldKind::Address, ui->lineEdit_NIP },
-        { "NSM", FieldKind::Address, ui->lineEdit_NSM },
-        { "NDG", FieldKind::Address, ui->lineEdit_NDG },
-        { "ND1", FieldKind::Address, ui->lineEdit_ND1 },
-        { "ND2", FieldKind::Address, ui->lineEdit_ND2 },
+        { "NAM", FieldKind::Assignment, ui->dropDownNAM, "IP Assignment" },
+        { "NIP", FieldKind::Address, ui->lineEdit_NIP, "IPv4 Address" },
+        { "NSM", FieldKind::Address, ui->lineEdit_NSM, "Subnet Mask" },
+        { "NDG", FieldKind::Address, ui->lineEdit_NDG, "Default Gateway" },
+        { "ND1", FieldKind::Address, ui->lineEdit_ND1, "DNS Server 1" },
+        { "ND2", FieldKind::Address, ui->lineEdit_ND2, "DNS Server 2" },
     };
 #if PUMP_PROGRAM == PUMP_NETWORK_TOOL
     ipSettings += {
-        { "NTT", FieldKind::Text, ui->lineEdit_NTT }, { "NUH", FieldKind::Text, ui->lineEdit_NUH },
-        { "NUM", FieldKind::Text, ui->lineEdit_NUM }, { "NCM", FieldKind::Switch, ui->cmSlider },
-        { "NBT", FieldKind::Switch, ui->btSlider },   { "NTN", FieldKind::Switch, ui->tnSlider },
-        { "NPA", FieldKind::Text, ui->lineEdit_NPA },
+        { "NTT", FieldKind::Text, ui->lineEdit_NTT, "TCP Timeout" },
+        { "NUH", FieldKind::Text, ui->lineEdit_NUH, "UTC Offset hours" },
+        { "NUM", FieldKind::Text, ui->lineEdit_NUM, "UTC Offset minutes" },
+        { "NCM", FieldKind::Switch, ui->cmSlider, "Cloud Monitor" },
+        { "NBT", FieldKind::Switch, ui->btSlider, "Bluetooth" },
+        { "NTN", FieldKind::Switch, ui->tnSlider, "Telnet" },
+        { "NPA", FieldKind::Text, ui->lineEdit_NPA, "PROFIBUS Address" },
     };
 #endif
     return ipSettings;
@@ -168,6 +174,7 @@ void MainWindow::setFormButtonsEnabled(bool enabled)
 void MainWindow::on_btnReset_clicked()
 {
     windowLog("on_btnReset_clicked");
+    endHints();
 #if PUMP_PROGRAM == PUMP_KEY_TOOL
     // Keys are never read back: typed keys are dropped and the form waits for the
     // next selection.
@@ -205,21 +212,9 @@ void MainWindow::on_PAAvailable(QString s) { showSetting(ui->lineEdit_NPA, s); }
 
 void MainWindow::resetForm()
 {
-    for (const FormField &field : qAsConst(fields)) {
-        switch (field.kind) {
-        case FieldKind::Assignment:
-            static_cast<QComboBox *>(field.editor)->setCurrentIndex(0);
-            break;
-        case FieldKind::Switch:
-            static_cast<QSlider *>(field.editor)->setValue(0);
-            break;
-        case FieldKind::Address:
-        case FieldKind::Text:
-        case FieldKind::Key:
-            static_cast<QLineEdit *>(field.editor)->setText(QString());
-            break;
-        }
-    }
+    for (const FormField &field : qAsConst(fields))
+        clearField(field);
+    settingsWatch.forget();
     setMarkingCleared();
     ui->labelSpinner->hide();
     ui->labelSpinner_text->hide();
@@ -236,17 +231,20 @@ void MainWindow::setMarkingCleared()
 void MainWindow::enableForm()
 {
     resetForm();
-    setFormButtonsEnabled(true);
-    for (const FormField &field : qAsConst(fields))
-        field.editor->setEnabled(true);
+    setFormEnabled(true);
 }
 
 void MainWindow::disableForm()
 {
     resetForm();
-    setFormButtonsEnabled(false);
+    setFormEnabled(false);
+}
+
+void MainWindow::setFormEnabled(bool enabled)
+{
+    setFormButtonsEnabled(enabled);
     for (const FormField &field : qAsConst(fields))
-        field.editor->setEnabled(false);
+        field.editor->setEnabled(enabled);
 }
 
 void MainWindow::on_serialPortFound(QString s) { ui->dropDownConnection->addItem(s); }
@@ -254,6 +252,8 @@ void MainWindow::on_serialPortFound(QString s) { ui->dropDownConnection->addItem
 void MainWindow::on_pump_connection_changed(int index)
 {
     windowLog("on_pump_connection_changed");
+    endHints();
+    ui->dropDownPumps->setPlaceholderText(QString());
     ui->dropDownPumps->clear();
     pumps.clear();
     disableForm();
@@ -266,6 +266,8 @@ void MainWindow::on_pump_connection_changed(int index)
 void MainWindow::on_btnSearch_clicked()
 {
     windowLog("on_btnSearch_clicked");
+    endHints();
+    ui->dropDownPumps->setPlaceholderText(QString());
     pumps.clear();
     ui->dropDownPumps->clear();
     disableForm();
@@ -283,6 +285,9 @@ void MainWindow::on_search_timeout()
     // A lone pump is selected without the technician; among several they choose.
     if (ui->dropDownPumps->count() == 1)
         on_pump_selected(0);
+    // Until the next search or change of connection, the empty list says so.
+    if (ui->dropDownPumps->count() == 0)
+        ui->dropDownPumps->setPlaceholderText(WindowMessages::noPumpAnswered());
 }
 
 void MainWindow::on_IDAvailable(QString s)
@@ -321,7 +326,9 @@ void MainWindow::on_pump_selected(int idx)
     }
     // Cleared first, so the previous pump's values never stay on screen.
     enableForm();
-    if (ui->dropDownConnection->currentIndex() != 0)
+    const bool serialLine = ui->dropDownConnection->currentIndex() != 0;
+    settingsWatch.beginRead(CommandSet::queryFrames().size(), serialLine);
+    if (serialLine)
         pumpManager.getPumpSettings(ui->dropDownConnection->currentText());
     else
         pumpManager.connectToPump(QString::fromStdString(pumps.at(idx).address));
@@ -350,20 +357,8 @@ void MainWindow::showSetting(QWidget *editor, const QString &value)
     for (const FormField &field : qAsConst(fields)) {
         if (field.editor != editor)
             continue;
-        switch (field.kind) {
-        case FieldKind::Assignment:
-            static_cast<QComboBox *>(editor)->setCurrentIndex(value == QLatin1String("DHCP") ? 0
-                                                                                             : 1);
-            break;
-        case FieldKind::Switch:
-            static_cast<QSlider *>(editor)->setValue(value == QLatin1String("ON") ? 1 : 0);
-            break;
-        case FieldKind::Address:
-        case FieldKind::Text:
-        case FieldKind::Key:
-            static_cast<QLineEdit *>(editor)->setText(value);
-            break;
-        }
+        showFieldValue(field, value);
+        settingsWatch.noteArrived(editor);
         return;
     }
 }
@@ -376,7 +371,9 @@ bool MainWindow::readForm(PUMP_MODEL_T *pump)
         QString value;
         switch (field.kind) {
         case FieldKind::Assignment:
-            value = static_cast<QComboBox *>(field.editor)->currentText();
+        case FieldKind::Text:
+        case FieldKind::Switch:
+            value = fieldValue(field);
             windowLog("on_btnSubmit_clicked") << value;
             break;
         case FieldKind::Address: {
@@ -390,16 +387,8 @@ bool MainWindow::readForm(PUMP_MODEL_T *pump)
             }
             break;
         }
-        case FieldKind::Text:
-            value = static_cast<QLineEdit *>(field.editor)->text();
-            windowLog("on_btnSubmit_clicked") << value;
-            break;
-        case FieldKind::Switch:
-            value = static_cast<QSlider *>(field.editor)->value() == 1 ? switchOn : switchOff;
-            windowLog("on_btnSubmit_clicked") << value;
-            break;
         case FieldKind::Key:
-            value = static_cast<QLineEdit *>(field.editor)->text();
+            value = fieldValue(field);
             // Keys are secrets: the log shows that one was given, never what it is.
             windowLog("on_btnSubmit_clicked") << "[redacted]" << value.size() << "characters";
             break;
@@ -412,6 +401,9 @@ bool MainWindow::readForm(PUMP_MODEL_T *pump)
 
 void MainWindow::on_btnSubmit_clicked()
 {
+    endHints();
+    if (refuseUnknownSettings())
+        return;
     PUMP_MODEL_T pump;
     if (!readForm(&pump)) {
         QMessageBox message;
@@ -429,6 +421,14 @@ void MainWindow::on_btnSubmit_clicked()
                                    "Select the pump again and submit once more."));
         message.exec();
         return;
+    }
+    if (CommandSet::readsSettings()) {
+        QMap<QByteArray, QString> written;
+        for (const FormField &field : qAsConst(fields)) {
+            if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic))
+                written.insert(field.mnemonic, pump.*member);
+        }
+        restartCheck.begin(fields, written);
     }
     rememberNewAddress(pump);
     restartTimer.start();
@@ -466,4 +466,5 @@ void MainWindow::on_submit_timeout()
     setControlsEnabled(true);
     enableForm();
     on_pump_selected(ui->dropDownPumps->currentIndex());
+    restartCheck.startRereading();
 }

@@ -1,35 +1,25 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "formfield.h"
 #include "pumpmanager.h"
 #include "pumpmodel.h"
+#include "restartcheck.h"
+#include "settingswatch.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <QVector>
 #include <memory>
 
+class QLabel;
+class QMessageBox;
 class QMovie;
 
 namespace Ui {
 class MainWindow;
 }
-
-// How the form shows one setting and turns it back into text for the pump.
-enum class FieldKind {
-    Assignment, // combo box: "DHCP" or "Static"
-    Address, // masked IPv4 field, validated and marked red when wrong
-    Text, // masked digits, sent as typed
-    Switch, // on/off slider
-    Key, // free text that is a secret: never written to the log
-};
-
-struct FormField
-{
-    const char *mnemonic;
-    FieldKind kind;
-    QWidget *editor;
-};
 
 // The one window of each program of the family. The behaviour is shared; which
 // settings the form holds and which slots exist depend on PUMP_PROGRAM, like the
@@ -79,6 +69,7 @@ private:
     void resetForm();
     void enableForm();
     void disableForm();
+    void setFormEnabled(bool enabled);
     void setFormButtonsEnabled(bool enabled);
     void setMarkingCleared();
     void setControlsEnabled(bool enabled);
@@ -87,6 +78,18 @@ private:
     void rememberNewAddress(const PUMP_MODEL_T &written);
     int findPump(const std::string &name) const;
 
+    // What the technician is told beyond the form itself.
+    void connectHints();
+    void endHints();
+    void reportPortFailure(const QString &port, QSerialPort::SerialPortError error,
+                           const QString &reason);
+    bool refuseUnknownSettings();
+    void rereadAfterRestart();
+    void setRetryOverlayShown(bool shown);
+    void reportSilentPump();
+    void reportDifferences(const QVector<SettingDifference> &differences);
+    void reportIncompleteRead();
+
     Ui::MainWindow *ui;
     PumpManager pumpManager;
     QVector<PUMP_MODEL_T> pumps;
@@ -94,6 +97,11 @@ private:
     std::unique_ptr<QMovie> spinner;
     QTimer searchTimer;
     QTimer restartTimer;
+    SettingsWatch settingsWatch;
+    RestartCheck restartCheck { &settingsWatch };
+    QLabel *note = nullptr;
+    QPointer<QMessageBox> messageBox;
+    QString restartOverlayText;
 };
 
 #endif // MAINWINDOW_H

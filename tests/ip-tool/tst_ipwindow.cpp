@@ -311,9 +311,11 @@ void TestIpWindow::restartWaitEndReadsTheSixSettingsAgain()
     runFor(150);
     QCOMPARE(frameBytes(sim->frames()), sixQueries);
     QCOMPARE(shownValues(window.get(), settingWidgets), loopbackForm);
+    // The settings it reports are compared with those written, and all match.
     QCOMPARE(capture->linesStartingWith("[MAIN_WINDOW]"),
              QStringList({ "[MAIN_WINDOW] on_submit_timeout ()",
-                           "[MAIN_WINDOW] on_pump_selected () 0 selected." }));
+                           "[MAIN_WINDOW] on_pump_selected () 0 selected.",
+                           "[MAIN_WINDOW] compareWithWritten () Every setting as written." }));
 }
 
 QTEST_MAIN(TestIpWindow)

@@ -68,6 +68,7 @@ private slots:
     void fiveKeysReachThePumpByteForByte();
     void keysOverEthernet();
     void resetAlwaysLocksTheForm();
+    void aPortThatDoesNotOpenIsExplained();
 
 private:
     void typeKeys(const QStringList &keys);
@@ -286,6 +287,27 @@ void TestKeyWindow::resetAlwaysLocksTheForm()
     runFor(200);
     QVERIFY(sim->frames().isEmpty());
     QVERIFY(capture->linesStartingWith("[MAIN_WINDOW]").size() == 1);
+}
+
+// The key tool shares the window's word on a port that does not open; it never
+// reads keys back, so an empty key stays a key to send.
+void TestKeyWindow::aPortThatDoesNotOpenIsExplained()
+{
+    MessageBoxCloser boxes;
+    const QString missing = QStringLiteral("/dev/pump-adapter-unplugged");
+    QVERIFY(chooseSerialLine(window.get(), missing) > 0);
+    QVERIFY(runUntil([&] { return boxes.shown().size() == 1; }, 1000));
+    QVERIFY(boxes.texts().first().startsWith("The serial port " + missing
+                                             + " could not be opened: No such file or directory."));
+    QVERIFY(boxes.shown().first().hasParent);
+
+    offerIdentity(window.get(), identityText(loopbackPump(0)));
+    chooseItem(widget<QComboBox>("dropDownConnection"), 0);
+    offerIdentity(window.get(), identityText(loopbackPump(0)));
+    QVERIFY(selectPump(0, 0));
+    QTest::mouseClick(widget<QPushButton>("btnSubmit"), Qt::LeftButton);
+    QVERIFY(window->findChild<QTimer *>(QStringLiteral("restartTimer"))->isActive());
+    QCOMPARE(boxes.shown().size(), 1);
 }
 
 QTEST_MAIN(TestKeyWindow)

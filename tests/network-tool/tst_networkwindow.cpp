@@ -625,7 +625,8 @@ void TestNetworkWindow::restartWaitRereadsThePumpAtItsNewAddress()
     // The same pump is read again, where it now lives, and shows what it was given.
     QVERIFY(runUntil([&] { return parsedReplies() == 13; }, 3000));
     QCOMPARE(capture->linesStartingWith("[MAIN_WINDOW]").mid(13),
-             QStringList({ waitEnded, "[MAIN_WINDOW] on_pump_selected () 0 selected." }));
+             QStringList({ waitEnded, "[MAIN_WINDOW] on_pump_selected () 0 selected.",
+                           "[MAIN_WINDOW] compareWithWritten () Every setting as written." }));
     QVERIFY(capture->lines().contains(
         QStringLiteral("[PumpManager] socketConnected () QHostAddress(\"127.0.0.9\")")));
     QStringList shown = loopbackForm();
@@ -776,11 +777,16 @@ void TestNetworkWindow::serialConnectionOnAPseudoTerminal()
               "[PumpManager] getPumpSettings () Serial Port " + quoted(line) + " is not open" }));
     other.close();
 
-    // The line is free again, but nobody selected the pump: a submission says that
-    // nothing went out, and leaves the form as typed.
+    // The line is free again, but nobody selected the pump: a submission of a form
+    // filled in by hand says that nothing went out, and leaves the form as typed.
     const QStringList typed = { "127.0.0.2", "255.0.0.0", "127.0.0.1", "127.0.0.1", "127.0.0.1" };
     for (int i = 0; i < addressFields.size(); ++i)
         typeInto(window->findChild<QLineEdit *>(addressFields.at(i)), typed.at(i));
+    chooseItem(widget<QComboBox>("dropDownNAM"), 1);
+    for (const char *name : { "lineEdit_NTT", "lineEdit_NUH", "lineEdit_NUM", "lineEdit_NPA" })
+        typeInto(widget<QLineEdit>(name), QStringLiteral("12"));
+    for (const char *name : { "cmSlider", "btSlider", "tnSlider" })
+        QTest::keyClick(widget<QSlider>(name), Qt::Key_Right);
     const QStringList form = shownValues(window.get(), settingWidgets);
     sim->clearFrames();
     capture->clear();

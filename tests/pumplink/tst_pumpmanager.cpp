@@ -221,6 +221,7 @@ void TestPumpManager::cleanup() { sim.reset(); }
 
 void TestPumpManager::cleanupTestCase() { capture.reset(); }
 
+// The signal that names a port that did not open comes behind the original ones.
 void TestPumpManager::metaObjectTable()
 {
     const QStringList expected = Expected::methods
@@ -228,6 +229,7 @@ void TestPumpManager::metaObjectTable()
                         "serialPortReady()",
                         "startGetWorker(QUdpSocket*)",
                         "startSetWorker(QUdpSocket*,PUMP_MODEL_T)",
+                        "serialPortOpenFailed(QString,QSerialPort::SerialPortError,QString)",
                         "socketConnected()",
                         "socketDisconnected()",
                         "socketBytesWritten(qlonglong)",
@@ -312,9 +314,17 @@ void TestPumpManager::connectionChanges()
     manager.setConnection(ethernetConnectionName);
     QCOMPARE(capture->lines(), QStringList({ "[PumpManager] setConnection ()" }));
 
-    // Only the exact word names Ethernet; anything else is a port, which fails to open.
+    // Only the exact word names Ethernet; anything else is a port, which fails to open
+    // and says so once, with the system's reason.
     capture->clear();
+    qRegisterMetaType<QSerialPort::SerialPortError>();
+    QSignalSpy failures(&manager, &PumpManager::serialPortOpenFailed);
     manager.setConnection(QStringLiteral("Ethernet"));
+    QCOMPARE(failures.size(), 1);
+    QCOMPARE(failures.first().at(0).toString(), QStringLiteral("Ethernet"));
+    QCOMPARE(failures.first().at(1).value<QSerialPort::SerialPortError>(),
+             QSerialPort::DeviceNotFoundError);
+    QVERIFY(!failures.first().at(2).toString().isEmpty());
     QCOMPARE(capture->lines(),
              QStringList({ "[PumpManager] setConnection ()",
                            "[PumpManager] openSerialPort () \"Ethernet\"",

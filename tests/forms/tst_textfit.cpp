@@ -1,0 +1,114 @@
+#include "mainwindow.h"
+#include "textfitcheck.h"
+#include "textfitter.h"
+#include "ui_mainwindow.h"
+#include "windowmessages.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLayout>
+#include <QMap>
+#include <QtTest>
+
+// Every text of the tool's window is shown whole under the font Linux desktops give
+// it, DejaVu Sans, without a widget moving: the window is compared with its bare
+// form, which shows the same widgets where the form puts them.
+class TestTextFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
+
+private:
+    static QMap<QString, QRect> placesOf(const QWidget *window);
+};
+
+void TestTextFit::initTestCase()
+{
+    QVERIFY2(QFontDatabase().families().contains(QStringLiteral("DejaVu Sans")),
+             "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
+}
+
+void TestTextFit::everyTextShowsWhole_data()
+{
+    QTest::addColumn<int>("pointSize");
+    // The toolkit's own default size, and the one many desktops choose.
+    QTest::newRow("DejaVu Sans 9") << 9;
+    QTest::newRow("DejaVu Sans 10") << 10;
+}
+
+QMap<QString, QRect> TestTextFit::placesOf(const QWidget *window)
+{
+    QMap<QString, QRect> places;
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        // The form's own widgets; the toolkit's inner parts ("qt_...") come and go.
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+            places.insert(widget->objectName(),
+                          QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()));
+    }
+    return places;
+}
+
+void TestTextFit::everyTextShowsWhole()
+{
+    QFETCH(int, pointSize);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
+    QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
+
+    QMainWindow bare;
+    Ui::MainWindow form;
+    form.setupUi(&bare);
+    bare.setFixedSize(bare.size());
+    bare.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bare));
+    // The bare form cuts the wait overlay's message: the check sees a cut text.
+    QVERIFY(!clippedText(form.labelSpinner_text).isEmpty());
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), bare.size());
+    const QMap<QString, QRect> bareplaces = placesOf(&bare);
+    const QMap<QString, QRect> places = placesOf(&window);
+    for (auto it = bareplaces.cbegin(); it != bareplaces.cend(); ++it)
+        QVERIFY2(places.value(it.key()) == it.value(), qPrintable(it.key()));
+    QCOMPARE(clippedTexts(&window), QStringList());
+
+    // The note below Submit and Reset covers nothing of the form.
+    auto *note = window.findChild<QLabel *>(QStringLiteral("labelNote"));
+    QVERIFY(note);
+    const QRect noteRect = places.value(QStringLiteral("labelNote"));
+    for (auto it = bareplaces.cbegin(); it != bareplaces.cend(); ++it) {
+        const QWidget *widget = bare.findChild<QWidget *>(it.key());
+        if (widget && widget->isVisible() && !widget->findChild<QWidget *>()
+            && it.key() != QLatin1String("menuBar"))
+            QVERIFY2(!it.value().intersects(noteRect), qPrintable(it.key()));
+    }
+    QVERIFY(window.rect().contains(noteRect));
+
+    // The texts the window sets as it runs.
+    auto *overlay = window.findChild<QLabel *>(QStringLiteral("labelSpinner_text"));
+    const QStringList notes
+        = { WindowMessages::settingsConfirmed(), WindowMessages::settingsNotRead(13, 13),
+            WindowMessages::settingsNotRead(12, 13) };
+    for (const QString &text : notes) {
+        WindowMessages::showNote(note, text);
+        QCOMPARE(clippedText(note), QString());
+    }
+    overlay->setText(WindowMessages::waitingForPump());
+    TextFitter::fit(overlay);
+    QCOMPARE(clippedText(overlay), QString());
+    auto *search = window.findChild<QPushButton *>(QStringLiteral("btnSearch"));
+    search->setText(QStringLiteral("Searching..."));
+    QCOMPARE(clippedText(search), QString());
+    auto *pumps = window.findChild<QComboBox *>(QStringLiteral("dropDownPumps"));
+    pumps->setPlaceholderText(WindowMessages::noPumpAnswered());
+    QCOMPARE(clippedText(pumps), QString());
+}
+
+QTEST_MAIN(TestTextFit)
+#include "tst_textfit.moc"
