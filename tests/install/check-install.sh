@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix the way a package would, checks that
-# the three programs, their menu entries and icons are there, and starts each
-# installed program under an X server to see its window come up with its title.
+# the three programs, their menu entries and icons are there, runs the installed
+# pumpctl, and starts each installed window program under an X server to see its
+# window come up with its title.
 #   check-install.sh <build directory> <project version>
 set -eu
 build=$1
@@ -36,5 +37,6 @@ echo "$titles" | while IFS='=' read -r program title; do
     grep -qx "Icon=pump-tools" "$entry" || fail "$entry names the wrong icon"
 done
 echo "installed files: ok"
+sh "$(dirname "$0")/check-installed-pumpctl.sh" "$prefix"
 
 sh "$(dirname "$0")/check-installed-windows.sh" "$prefix"

@@ -1,0 +1,176 @@
+// pumpctl-bench: how long `pumpctl write` takes for a plant of simulated pumps, from
+// its start to its last verification, beside the floor no parallel tool can beat:
+// one pump's write sequence, the restart wait, and one pump's read sequence (and
+// one more read first when the plan leaves settings to keep). Also pumpctl's peak
+// memory. Runs only inside a private network namespace: pumpctl searches by
+// broadcast.
+
+#include "programprofile.h"
+#include "pumpfixtures.h"
+#include "pumpprotocol.h"
+#include "testsupport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+// pumpctl waits this long for the restart; the simulated pumps are silent a little
+// less, as a real pump must be for the wait to be enough.
+constexpr int restartWaitMs = 2000;
+constexpr int pumpRestartMs = restartWaitMs - 100;
+
+struct Figure
+{
+    int pumps = 0;
+    bool partial = false;
+    double ms = 0;
+    double floorMs = 0;
+    long peakKiB = 0;
+    int exitCode = -1;
+};
+
+// A row for every pump, each with changes of its own; a partial plan leaves all but
+// two settings to keep.
+QByteArray planFor(int pumps, bool partial)
+{
+    QByteArray plan
+        = partial ? "pump,NTT,ND1\n" : "pump,NAM,NIP,NSM,NDG,ND1,ND2,NTT,NUH,NUM,NCM,NBT,NTN,NPA\n";
+    for (int i = 0; i < pumps; ++i) {
+        const SimulatedPumpConfig pump = loopbackPump(i);
+        const QByteArray dns = QStringLiteral("10.%1.%2.53").arg(i / 250).arg(i % 250).toLatin1();
+        const QByteArray timeout = QByteArray::number(i % 1000);
+        if (partial) {
+            plan += pump.name.toLatin1() + ',' + timeout + ',' + dns + '\n';
+            continue;
+        }
+        plan += pump.name.toLatin1() + ",Static," + pump.address.toString().toLatin1()
+            + ",255.0.0.0,127.0.0.1," + dns + ",10.0.0.54," + timeout + ','
+            + QByteArray::number(i % 12 - 6) + ',' + QByteArray::number(i % 60) + ','
+            + (i % 2 ? "On" : "Off") + ',' + (i % 3 ? "On" : "Off") + ',' + (i % 5 ? "On" : "Off")
+            + ',' + QByteArray::number(i % 126) + '\n';
+    }
+    return plan;
+}
+
+// One pump's sequences as the link paces them: a pause after every frame but the
+// last of a read, after every set frame of a write.
+double floorMs(int restartWaitMs, bool partial)
+{
+    const int settings = ProgramProfile::network().settingCount();
+    const double write = settings * PumpProtocol::framePauseMs;
+    const double read = (settings - 1) * PumpProtocol::framePauseMs;
+    return write + restartWaitMs + read + (partial ? read : 0);
+}
+
+// Runs pumpctl and waits for it here, to have its own peak resident size.
+Figure runPumpctl(const QString &planPath, int pumps, bool partial)
+{
+    Figure figure;
+    figure.pumps = pumps;
+    figure.partial = partial;
+    figure.floorMs = floorMs(restartWaitMs, partial);
+    const QByteArray program = PUMPCTL;
+    const QByteArray path = planPath.toLocal8Bit();
+    const QByteArray wait = QByteArray::number(restartWaitMs / 1000.0);
+    char *argv[] = { const_cast<char *>(program.constData()),
+                     const_cast<char *>("write"),
+                     const_cast<char *>(path.constData()),
+                     const_cast<char *>("--quiet"),
+                     const_cast<char *>("--restart-wait"),
+                     const_cast<char *>(wait.constData()),
+                     nullptr };
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t child = 0;
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv, environ) != 0)
+        return figure;
+    int status = 0;
+    struct rusage usage = {};
+    wait4(child, &status, 0, &usage);
+    figure.ms = clock.nsecsElapsed() / 1e6;
+    posix_spawn_file_actions_destroy(&actions);
+    figure.peakKiB = usage.ru_maxrss;
+    figure.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return figure;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("pumpctl write of a simulated plant, "
+                                                    "end to end, beside its floor."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("pumps"),
+                                 QStringLiteral("Plant sizes (default 10 100 1000)."));
+    parser.process(app);
+    QTextStream out(stdout);
+    if (!inIsolatedNetwork()) {
+        out << "pumpctl-bench broadcasts: run it through scripts/benchmark-pumpctl\n";
+        return 2;
+    }
+    QVector<int> sizes;
+    for (const QString &size : parser.positionalArguments())
+        sizes.append(size.toInt());
+    if (sizes.isEmpty())
+        sizes = { 10, 100, 1000 };
+
+    QTemporaryDir dir;
+    out << "pumpctl write, end to end (start to last verification); pumps restart in "
+        << pumpRestartMs << " ms, --restart-wait " << restartWaitMs / 1000.0 << " s\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+               .arg("pumps", 6)
+               .arg("plan", -8)
+               .arg("figure", 10)
+               .arg("floor", 10)
+               .arg("ratio", 6)
+               .arg("peak memory", 12);
+    bool allConfirmed = true;
+    for (const int size : qAsConst(sizes)) {
+        for (const bool partial : { false, true }) {
+            PumpSimulatorThread sim;
+            sim.call([size](PumpSimulator &pumps) {
+                for (int i = 0; i < size; ++i)
+                    pumps.addPump(loopbackPump(i));
+                pumps.listenForBroadcasts();
+                pumps.setRestartMs(pumpRestartMs);
+            });
+            QFile plan(dir.filePath(QStringLiteral("plan.csv")));
+            plan.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            plan.write(planFor(size, partial));
+            plan.close();
+            const Figure figure = runPumpctl(plan.fileName(), size, partial);
+            allConfirmed = allConfirmed && figure.exitCode == 0;
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6%7\n")
+                       .arg(figure.pumps, 6)
+                       .arg(partial ? "partial" : "full", -8)
+                       .arg(QStringLiteral("%1 ms").arg(figure.ms, 0, 'f', 0), 10)
+                       .arg(QStringLiteral("%1 ms").arg(figure.floorMs, 0, 'f', 0), 10)
+                       .arg(figure.ms / figure.floorMs, 6, 'f', 3)
+                       .arg(QStringLiteral("%1 MiB").arg(figure.peakKiB / 1024.0, 0, 'f', 1), 12)
+                       .arg(figure.exitCode == 0
+                                ? QString()
+                                : QStringLiteral("  (exit %1)").arg(figure.exitCode));
+            out.flush();
+        }
+    }
+    out << "goal: ratio <= 1.1 with 1000 pumps, peak memory under 64 MiB\n";
+    return allConfirmed ? 0 : 1;
+}

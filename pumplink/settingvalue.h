@@ -1,0 +1,39 @@
+#ifndef SETTINGVALUE_H
+#define SETTINGVALUE_H
+
+#include "programprofile.h"
+
+#include <QString>
+
+// The value rules of the windows' forms, for anyone who takes a setting's value from
+// elsewhere than a form: what a window would send for a typed value, what it would
+// send back for a value a pump reported, and whether a pump's report shows a value
+// that was written. Pumps answer upper-cased, so "ON" reports "On\r" and "STATIC"
+// reports "Static".
+namespace SettingValue {
+
+// The text the window sends for `typed`, into *sent. False when the window would not
+// admit it; *problem then says why, in words that never repeat a key's value.
+// Assignment takes "DHCP" or "Static" and a switch "On" or "Off" in any case; an
+// address is four decimal groups 0-255, sent without leading zeros; digits are what
+// the form's mask admits. Any control character is refused: it would end or forge
+// a frame on the wire.
+bool admit(const SettingSpec &setting, const QString &typed, QString *sent, QString *problem);
+
+// What a window that read `reported` would send back unchanged into *sent: "DHCP"
+// stays, anything else is "Static"; "ON" is on, anything else off; other text must
+// itself be admissible. False when it is not (a pump holding a value no form takes).
+bool keepReported(const SettingSpec &setting, const QString &reported, QString *sent);
+
+// Whether `reported` shows that the pump holds `sent`.
+bool holds(const SettingSpec &setting, const QString &sent, const QString &reported);
+
+// `sent` as a person reads it: the switches without their CR; a key never.
+QString shown(const SettingSpec &setting, const QString &sent);
+
+// Whether `text` holds a control character (C0, DEL or C1).
+bool hasControlCharacter(const QString &text);
+
+} // namespace SettingValue
+
+#endif // SETTINGVALUE_H
