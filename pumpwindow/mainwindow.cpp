@@ -18,7 +18,6 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QSlider>
-#include <QSysInfo>
 #include <QUrl>
 
 namespace {
@@ -46,16 +45,6 @@ bool marksWrongInput(FieldKind kind)
 }
 
 } // namespace
-
-void logStartupBanner(const char *buildDate, const char *buildTime)
-{
-    qDebug() << QCoreApplication::applicationName() << "Application started.";
-    qDebug() << "Build Arch: " << QSysInfo::buildCpuArchitecture()
-             << ", Run Arch: " << QSysInfo::currentCpuArchitecture();
-    qDebug() << "Compiled with Qt Version: " << QT_VERSION_STR;
-    qDebug() << "C++ Version: " << __cplusplus;
-    qDebug() << "Date: " << buildDate << " at " << buildTime;
-}
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
