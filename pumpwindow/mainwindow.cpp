@@ -3,7 +3,6 @@
 
 #include "commandset.h"
 #include "identity.h"
-#include "ipv4address.h"
 #include "textfitter.h"
 #include "windowlog.h"
 #include "windowmessages.h"
@@ -13,11 +12,9 @@
 #include <QDesktopServices>
 #include <QHostAddress>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMovie>
 #include <QPushButton>
-#include <QSlider>
 #include <QUrl>
 
 namespace {
@@ -25,24 +22,7 @@ namespace {
 constexpr int searchTimeMs = 3000;
 constexpr int restartTimeMs = 15000;
 
-const QString unmarkedStyle = QStringLiteral("QLineEdit {}");
-const QString markedStyle = QStringLiteral("QLineEdit {color: red;}");
-
 QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
-
-QString PUMP_MODEL_T::*recordField(const char *mnemonic)
-{
-    for (const CommandSet::Setting &setting : CommandSet::settings()) {
-        if (qstrcmp(setting.mnemonic, mnemonic) == 0)
-            return setting.field;
-    }
-    return nullptr;
-}
-
-bool marksWrongInput(FieldKind kind)
-{
-    return kind == FieldKind::Address || kind == FieldKind::Key;
-}
 
 } // namespace
 
@@ -59,7 +39,7 @@ MainWindow::MainWindow(QWidget *parent)
     qRegisterMetaType<PUMP_MODEL_T>("PUMP_MODEL_T");
     connectManager();
 
-    fields = formFields();
+    form = SettingsForm(ui);
     connectHints();
     disableForm();
     connect(ui->dropDownConnection, QOverload<int>::of(&QComboBox::activated), this,
@@ -91,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() { delete ui; }
 
-// ---- What differs between the programs: the manager's signals and the form ----
+// ---- What differs between the programs: the manager's signals and the buttons ----
 
 void MainWindow::connectManager()
 {
@@ -114,41 +94,6 @@ void MainWindow::connectManager()
     connect(&pumpManager, &PumpManager::paAvailable, this, &MainWindow::on_PAAvailable);
 #endif
     connect(&pumpManager, &PumpManager::serialPortFound, this, &MainWindow::on_serialPortFound);
-}
-
-// The settings on the form, in the order they are cleared, enabled and submitted.
-QVector<FormField> MainWindow::formFields() const
-{
-#if PUMP_PROGRAM == PUMP_KEY_TOOL
-    return {
-        { "NK1", FieldKind::Key, ui->lineEdit_NK1, "Key 1" },
-        { "NK2", FieldKind::Key, ui->lineEdit_NK2, "Key 2" },
-        { "NK3", FieldKind::Key, ui->lineEdit_NK3, "Key 3" },
-        { "NK4", FieldKind::Key, ui->lineEdit_NK4, "Key 4" },
-        { "NK5", FieldKind::Key, ui->lineEdit_NK5, "Key 5" },
-    };
-#else
-    QVector<FormField> ipSettings = {
-        { "NAM", FieldKind::Assignment, ui->dropDownNAM, "IP Assignment" },
-        { "NIP", FieldKind::Address, ui->lineEdit_NIP, "IPv4 Address" },
-        { "NSM", FieldKind::Address, ui->lineEdit_NSM, "Subnet Mask" },
-        { "NDG", FieldKind::Address, ui->lineEdit_NDG, "Default Gateway" },
-        { "ND1", FieldKind::Address, ui->lineEdit_ND1, "DNS Server 1" },
-        { "ND2", FieldKind::Address, ui->lineEdit_ND2, "DNS Server 2" },
-    };
-#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
-    ipSettings += {
-        { "NTT", FieldKind::Text, ui->lineEdit_NTT, "TCP Timeout" },
-        { "NUH", FieldKind::Text, ui->lineEdit_NUH, "UTC Offset hours" },
-        { "NUM", FieldKind::Text, ui->lineEdit_NUM, "UTC Offset minutes" },
-        { "NCM", FieldKind::Switch, ui->cmSlider, "Cloud Monitor" },
-        { "NBT", FieldKind::Switch, ui->btSlider, "Bluetooth" },
-        { "NTN", FieldKind::Switch, ui->tnSlider, "Telnet" },
-        { "NPA", FieldKind::Text, ui->lineEdit_NPA, "PROFIBUS Address" },
-    };
-#endif
-    return ipSettings;
-#endif
 }
 
 void MainWindow::setFormButtonsEnabled(bool enabled)
@@ -201,20 +146,11 @@ void MainWindow::on_PAAvailable(QString s) { showSetting(ui->lineEdit_NPA, s); }
 
 void MainWindow::resetForm()
 {
-    for (const FormField &field : qAsConst(fields))
-        clearField(field);
+    form.clear();
     settingsWatch.forget();
-    setMarkingCleared();
+    form.clearMarking();
     ui->labelSpinner->hide();
     ui->labelSpinner_text->hide();
-}
-
-void MainWindow::setMarkingCleared()
-{
-    for (const FormField &field : qAsConst(fields)) {
-        if (marksWrongInput(field.kind))
-            field.editor->setStyleSheet(unmarkedStyle);
-    }
 }
 
 void MainWindow::enableForm()
@@ -232,8 +168,7 @@ void MainWindow::disableForm()
 void MainWindow::setFormEnabled(bool enabled)
 {
     setFormButtonsEnabled(enabled);
-    for (const FormField &field : qAsConst(fields))
-        field.editor->setEnabled(enabled);
+    form.setEnabled(enabled);
 }
 
 void MainWindow::on_serialPortFound(QString s) { ui->dropDownConnection->addItem(s); }
@@ -343,49 +278,8 @@ void MainWindow::on_btnBrowser_clicked()
 
 void MainWindow::showSetting(QWidget *editor, const QString &value)
 {
-    for (const FormField &field : qAsConst(fields)) {
-        if (field.editor != editor)
-            continue;
-        showFieldValue(field, value);
+    if (form.show(editor, value))
         settingsWatch.noteArrived(editor);
-        return;
-    }
-}
-
-bool MainWindow::readForm(PUMP_MODEL_T *pump)
-{
-    bool valid = true;
-    for (const FormField &field : qAsConst(fields)) {
-        QString PUMP_MODEL_T::*recordValue = recordField(field.mnemonic);
-        QString value;
-        switch (field.kind) {
-        case FieldKind::Assignment:
-        case FieldKind::Text:
-        case FieldKind::Switch:
-            value = fieldValue(field);
-            windowLog("on_btnSubmit_clicked") << value;
-            break;
-        case FieldKind::Address: {
-            auto *edit = static_cast<QLineEdit *>(field.editor);
-            windowLog("on_btnSubmit_clicked") << edit->text();
-            value = canonicalIPv4(edit->text());
-            if (value.isNull()) {
-                // Every wrong field is marked in one go; marks stay until a submission succeeds.
-                edit->setStyleSheet(markedStyle);
-                valid = false;
-            }
-            break;
-        }
-        case FieldKind::Key:
-            value = fieldValue(field);
-            // Keys are secrets: the log shows that one was given, never what it is.
-            windowLog("on_btnSubmit_clicked") << "[redacted]" << value.size() << "characters";
-            break;
-        }
-        if (recordValue)
-            (*pump).*recordValue = value;
-    }
-    return valid;
 }
 
 void MainWindow::on_btnSubmit_clicked()
@@ -394,13 +288,13 @@ void MainWindow::on_btnSubmit_clicked()
     if (refuseUnknownSettings())
         return;
     PUMP_MODEL_T pump;
-    if (!readForm(&pump)) {
+    if (!form.read(&pump)) {
         QMessageBox message;
         message.setText(windowText("Please correct the highlighted entry."));
         message.exec();
         return;
     }
-    setMarkingCleared();
+    form.clearMarking();
     if (!pumpManager.setPumpSettings(pump)) {
         // The pump did not get the settings and their save command: say so, and leave
         // the form as the technician has it.
@@ -411,14 +305,8 @@ void MainWindow::on_btnSubmit_clicked()
         message.exec();
         return;
     }
-    if (CommandSet::readsSettings()) {
-        QMap<QByteArray, QString> written;
-        for (const FormField &field : qAsConst(fields)) {
-            if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic))
-                written.insert(field.mnemonic, pump.*member);
-        }
-        restartCheck.begin(fields, written);
-    }
+    if (CommandSet::readsSettings())
+        restartCheck.begin(form.fields(), form.values(pump));
     rememberNewAddress(pump);
     restartTimer.start();
     setControlsEnabled(false);
@@ -440,13 +328,10 @@ void MainWindow::rememberNewAddress(const PUMP_MODEL_T &written)
 {
     // A pump given a new static address answers there after its restart; the
     // re-read and the browser must follow it.
-    QString PUMP_MODEL_T::*assignment = recordField("NAM");
-    QString PUMP_MODEL_T::*address = recordField("NIP");
+    const QString address = SettingsForm::newStaticAddress(written);
     const int index = ui->dropDownPumps->currentIndex();
-    if (!assignment || !address || index < 0 || index >= pumps.size())
-        return;
-    if (written.*assignment == QLatin1String("Static") && !(written.*address).isEmpty())
-        pumps[index].address = (written.*address).toStdString();
+    if (!address.isEmpty() && index >= 0 && index < pumps.size())
+        pumps[index].address = address.toStdString();
 }
 
 void MainWindow::on_submit_timeout()

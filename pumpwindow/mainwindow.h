@@ -1,10 +1,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "formfield.h"
 #include "pumpmanager.h"
 #include "pumpmodel.h"
 #include "restartcheck.h"
+#include "settingsform.h"
 #include "settingswatch.h"
 
 #include <QMainWindow>
@@ -65,16 +65,13 @@ private slots:
 
 private:
     void connectManager();
-    QVector<FormField> formFields() const;
     void resetForm();
     void enableForm();
     void disableForm();
     void setFormEnabled(bool enabled);
     void setFormButtonsEnabled(bool enabled);
-    void setMarkingCleared();
     void setControlsEnabled(bool enabled);
     void showSetting(QWidget *editor, const QString &value);
-    bool readForm(PUMP_MODEL_T *pump);
     void rememberNewAddress(const PUMP_MODEL_T &written);
     int findPump(const std::string &name) const;
 
@@ -93,7 +90,7 @@ private:
     Ui::MainWindow *ui;
     PumpManager pumpManager;
     QVector<PUMP_MODEL_T> pumps;
-    QVector<FormField> fields;
+    SettingsForm form;
     std::unique_ptr<QMovie> spinner;
     QTimer searchTimer;
     QTimer restartTimer;

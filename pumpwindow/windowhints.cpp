@@ -44,7 +44,7 @@ void MainWindow::connectHints()
             &MainWindow::endHints);
     if (!CommandSet::readsSettings())
         return;
-    settingsWatch.watch(fields);
+    settingsWatch.watch(form.fields());
     connect(&settingsWatch, &SettingsWatch::readEnded, this, &MainWindow::reportIncompleteRead);
     connect(&restartCheck, &RestartCheck::rereadWanted, this, &MainWindow::rereadAfterRestart);
     connect(&restartCheck, &RestartCheck::pumpAnswered, this,
@@ -115,7 +115,8 @@ void MainWindow::reportSilentPump()
     QString where = ui->dropDownConnection->currentText();
     if (!serialLine && index >= 0 && index < pumps.size())
         where = QString::fromStdString(pumps.at(index).address);
-    WindowMessages::showNote(note, WindowMessages::settingsNotRead(fields.size(), fields.size()));
+    const int all = form.fields().size();
+    WindowMessages::showNote(note, WindowMessages::settingsNotRead(all, all));
     WindowMessages::show(this, messageBox,
                          WindowMessages::pumpSilentAfterRestart(where, serialLine));
 }
@@ -134,5 +135,6 @@ void MainWindow::reportIncompleteRead()
         return;
     const int missing = settingsWatch.missing().size();
     if (missing > 0)
-        WindowMessages::showNote(note, WindowMessages::settingsNotRead(missing, fields.size()));
+        WindowMessages::showNote(note,
+                                 WindowMessages::settingsNotRead(missing, form.fields().size()));
 }
