@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "pumpversion.h"
 
 #include <QCoreApplication>
 

@@ -20,9 +20,9 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     , profile(profile)
     , plan(plan)
     , options(options)
-    , finder(link, options.searchWaitMs)
+    , directory(*link)
 {
-    connect(&finder, &PumpFinder::finished, this, &PlanWrite::resolvePumps);
+    connect(&directory, &PumpDirectory::finished, this, &PlanWrite::resolvePumps);
     connect(link, &FleetLink::settingReceived, this, &PlanWrite::takeSetting);
     connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeFinished);
     graceTimer.setSingleShot(true);
@@ -52,7 +52,7 @@ void PlanWrite::start()
     QStringList wanted;
     for (const PlannedPump &planned : plan->pumps())
         wanted.append(planned.pump);
-    finder.search(wanted);
+    directory.search(options.searchWaitMs, wanted);
 }
 
 void PlanWrite::interrupt()

@@ -2,7 +2,7 @@
 #define PLANWRITE_H
 
 #include "plan.h"
-#include "pumpfinder.h"
+#include "pumpdirectory.h"
 #include "writeresult.h"
 
 #include <QElapsedTimer>
@@ -100,7 +100,7 @@ private:
     const ProgramProfile &profile;
     Plan *plan;
     WriteOptions options;
-    PumpFinder finder;
+    PumpDirectory directory;
     Phase phase = Phase::Search;
     QVector<PumpWork> pumps;
     std::deque<int> waiting;

@@ -15,15 +15,14 @@ void PlanWrite::resolvePumps()
     QHash<QString, int> lineOfPump;
     for (int i = 0; i < pumps.size(); ++i) {
         const PlannedPump &planned = plan->pumps().at(i);
-        const AnsweringPump *found = finder.find(planned.pump);
+        const FoundPump *found = directory.find(planned.pump);
         if (!found) {
             plan->addProblem(
                 { planned.line, planned.pumpColumn,
                   QStringLiteral("pump \"%1\" did not answer the search").arg(planned.pump) });
             continue;
         }
-        // On Ethernet a pump is reached where it says it is, as the windows reach it.
-        pumps[i].where = options.serial ? found->where : found->address;
+        pumps[i].where = found->where;
         if (lineOfPump.contains(pumps[i].where)) {
             plan->addProblem({ planned.line, planned.pumpColumn,
                                QStringLiteral("pump \"%1\" is the pump of line %2")

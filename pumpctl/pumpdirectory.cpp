@@ -4,56 +4,60 @@
 #include "identity.h"
 #include "ipv4address.h"
 
-#include <QEventLoop>
 #include <QHostAddress>
-#include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+QString nameKey(const QString &name) { return name.trimmed().toUpper(); }
+
+} // namespace
 
 PumpDirectory::PumpDirectory(FleetLink &link, QObject *parent)
     : QObject(parent)
     , link(link)
 {
+    wait.setSingleShot(true);
     connect(&link, &FleetLink::identityReceived, this, &PumpDirectory::takeIdentity);
+    connect(&wait, &QTimer::timeout, this, &PumpDirectory::stopListening);
 }
 
 void PumpDirectory::search(int waitMs, const QStringList &wanted, bool onePump)
 {
-    searched = true;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    const auto enough = [&] {
-        if (onePump)
-            return !found.isEmpty();
-        if (wanted.isEmpty())
-            return false;
-        for (const QString &name : wanted) {
-            if (!findByName(name))
-                return false;
-        }
-        return true;
-    };
-    const QMetaObject::Connection stopEarly = connect(this, &PumpDirectory::pumpFound, &loop, [&] {
-        if (enough())
-            loop.quit();
-    });
+    missingNames.clear();
+    missingAddresses.clear();
+    for (const QString &pump : wanted) {
+        const QString address = addressIn(pump);
+        if (address.isNull())
+            missingNames.insert(nameKey(pump));
+        else
+            missingAddresses.insert(address);
+    }
+    endsOnFirst = onePump;
+    listening = true;
     link.search();
-    deadline.start(waitMs);
-    loop.exec();
-    disconnect(stopEarly);
+    wait.start(waitMs);
+}
+
+void PumpDirectory::stopListening()
+{
+    wait.stop();
+    listening = false;
+    emit finished();
 }
 
 void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
 {
+    if (!listening)
+        return;
     PumpIdentity identity;
     if (!cutIdentity(text, &identity)) {
         unusable.append(QString::fromUtf8(text));
         return;
     }
     const QString name = QString::fromStdString(identity.name);
-    if (findByName(name))
+    if (foundByName.contains(nameKey(name)))
         return;
     FoundPump pump { name, QString::fromStdString(identity.address), QString::fromUtf8(text),
                      where };
@@ -62,8 +66,17 @@ void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
     const QString address = addressIn(pump.address);
     if (!address.isNull() && !QHostAddress(where).isNull())
         pump.where = address;
+    foundByName.insert(nameKey(name), found.size());
+    if (!address.isNull() && !foundByAddress.contains(address))
+        foundByAddress.insert(address, found.size());
     found.append(pump);
     emit pumpFound(pump);
+
+    const bool wantedSome = !missingNames.isEmpty() || !missingAddresses.isEmpty();
+    missingNames.remove(nameKey(name));
+    missingAddresses.remove(address);
+    if (endsOnFirst || (wantedSome && missingNames.isEmpty() && missingAddresses.isEmpty()))
+        stopListening();
 }
 
 QVector<FoundPump> PumpDirectory::pumps() const
@@ -81,35 +94,22 @@ QVector<FoundPump> PumpDirectory::pumps() const
 
 QString PumpDirectory::addressIn(const QString &text) { return canonicalIPv4(text.trimmed()); }
 
-const FoundPump *PumpDirectory::findByName(const QString &name) const
+const FoundPump *PumpDirectory::find(const QString &pump) const
 {
-    // Pumps answer in any case and the link upper-cases every answer.
-    const QString wanted = name.toUpper();
-    for (const FoundPump &pump : found) {
-        if (pump.name == wanted || pump.name.trimmed() == wanted.trimmed())
-            return &pump;
-    }
-    return nullptr;
-}
-
-const FoundPump *PumpDirectory::findByAddress(const QString &address) const
-{
-    for (const FoundPump &pump : found) {
-        if (addressIn(pump.address) == address)
-            return &pump;
-    }
-    return nullptr;
+    const QString address = addressIn(pump);
+    const int index = address.isNull() ? foundByName.value(nameKey(pump), -1)
+                                       : foundByAddress.value(address, -1);
+    return index < 0 ? nullptr : &found.at(index);
 }
 
 QVector<PumpTarget> PumpDirectory::resolve(const QStringList &names, QStringList *unknown) const
 {
     QVector<PumpTarget> targets;
-    QStringList seen;
+    QSet<QString> seen;
     for (const QString &given : names) {
         PumpTarget target;
         const QString address = addressIn(given);
-        const FoundPump *pump = address.isNull() ? findByName(given) : findByAddress(address);
-        if (pump) {
+        if (const FoundPump *pump = find(given)) {
             target = { pump->name, pump->address, pump->where };
         } else if (!address.isNull()) {
             target = { QString(), address, address };
@@ -119,7 +119,7 @@ QVector<PumpTarget> PumpDirectory::resolve(const QStringList &names, QStringList
         }
         if (seen.contains(target.where))
             continue;
-        seen.append(target.where);
+        seen.insert(target.where);
         targets.append(target);
     }
     return targets;

@@ -1,9 +1,12 @@
 #ifndef PUMPDIRECTORY_H
 #define PUMPDIRECTORY_H
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QVector>
 
 class FleetLink;
@@ -40,10 +43,10 @@ class PumpDirectory : public QObject
 public:
     explicit PumpDirectory(FleetLink &link, QObject *parent = nullptr);
 
-    // Sends one search and listens for `waitMs`; returns sooner once every name in
-    // `wanted` has answered, or on a serial line once its pump has.
+    // Sends one search and listens for `waitMs`, then emits finished(); sooner once
+    // every pump in `wanted` (names or addresses) has answered, or, with `onePump`
+    // (a serial line), once its pump has.
     void search(int waitMs, const QStringList &wanted = QStringList(), bool onePump = false);
-    bool hasSearched() const { return searched; }
     // In order of address.
     QVector<FoundPump> pumps() const;
     // The identities that could not be cut, as received.
@@ -53,6 +56,8 @@ public:
     // `text` is none (and so names a pump).
     static QString addressIn(const QString &text);
 
+    // The pump that answered to `pump` (a name or an address), or null.
+    const FoundPump *find(const QString &pump) const;
     // The pumps named by `names` (names or addresses), each once, in the order given.
     // A name nobody answered to goes to `unknown`.
     QVector<PumpTarget> resolve(const QStringList &names, QStringList *unknown) const;
@@ -61,16 +66,23 @@ public:
 
 signals:
     void pumpFound(const FoundPump &pump);
+    void finished();
 
 private:
     void takeIdentity(const QString &where, const QByteArray &text);
-    const FoundPump *findByName(const QString &name) const;
-    const FoundPump *findByAddress(const QString &address) const;
+    void stopListening();
 
     FleetLink &link;
+    QTimer wait;
     QVector<FoundPump> found;
+    // Pumps answer in any case and the link upper-cases every answer.
+    QHash<QString, int> foundByName;
+    QHash<QString, int> foundByAddress;
+    QSet<QString> missingNames;
+    QSet<QString> missingAddresses;
     QStringList unusable;
-    bool searched = false;
+    bool listening = false;
+    bool endsOnFirst = false;
 };
 
 #endif // PUMPDIRECTORY_H

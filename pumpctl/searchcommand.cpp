@@ -5,6 +5,8 @@
 #include "pumpdirectory.h"
 #include "resulttable.h"
 
+#include <QEventLoop>
+
 QString SearchCommand::synopsis() const
 {
     return QStringLiteral("[--wait SECONDS] [--format table|csv|json]");
@@ -31,7 +33,11 @@ void SearchCommand::searchWithProgress(PumpDirectory &directory, int waitMs,
               Console::showProgress(QStringLiteral("searching: %1 pumps answered").arg(answered));
           });
     Console::showProgress(QStringLiteral("searching"));
+    // A command reads or lists only what the search found, so it waits the search out.
+    QEventLoop loop;
+    QObject::connect(&directory, &PumpDirectory::finished, &loop, &QEventLoop::quit);
     directory.search(waitMs, wanted, !common.serialPort.isEmpty());
+    loop.exec();
     QObject::disconnect(progress);
     Console::clearProgress();
     for (const QString &identity : directory.unusableIdentities())
