@@ -1,6 +1,7 @@
 #include "fleettransport.h"
 
 #include "pumpdiscovery.h"
+#include "pumpserialline.h"
 
 #include <QNetworkDatagram>
 
@@ -60,12 +61,7 @@ FleetSerialTransport::FleetSerialTransport(QObject *parent)
 bool FleetSerialTransport::open(const QString &portName)
 {
     name = portName;
-    port.setPortName(portName);
-    port.setBaudRate(QSerialPort::Baud115200);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
+    PumpSerialLine::configure(port, portName);
     return port.open(QIODevice::ReadWrite);
 }
 

@@ -3,6 +3,7 @@
 #include "commandset.h"
 #include "pumpdiscovery.h"
 #include "pumplog.h"
+#include "pumpserialline.h"
 #include "pumpworker.h"
 
 #include <QCoreApplication>
@@ -108,12 +109,7 @@ bool PumpManager::openSerialPort(QString portName)
     managerLog("openSerialPort") << portName;
     if (portName == ethernetConnectionName)
         return false;
-    serialPort.setPortName(portName);
-    serialPort.setBaudRate(QSerialPort::Baud115200);
-    serialPort.setDataBits(QSerialPort::Data8);
-    serialPort.setParity(QSerialPort::NoParity);
-    serialPort.setStopBits(QSerialPort::OneStop);
-    serialPort.setFlowControl(QSerialPort::NoFlowControl);
+    PumpSerialLine::configure(serialPort, portName);
     const bool opened = serialPort.open(QIODevice::ReadWrite);
     if (opened)
         managerLog("openSerialPort") << "Serial Port" << portName << "connected";
