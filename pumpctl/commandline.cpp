@@ -128,6 +128,16 @@ bool CommandLine::openLink(FleetLink &link, const CommonOptions &common)
     return false;
 }
 
+bool CommandLine::outputOptions(const QCommandLineParser &parser, ResultTable::Format *format,
+                                int *waitMs)
+{
+    if (!ResultTable::parseFormat(parser.value(QStringLiteral("format")), format)) {
+        usageError(QStringLiteral("--format is table, csv or json"));
+        return false;
+    }
+    return searchWaitMs(parser, waitMs);
+}
+
 bool CommandLine::searchWaitMs(const QCommandLineParser &parser, int *waitMs)
 {
     double seconds = defaultSearchWaitSeconds;

@@ -1,6 +1,8 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include "resulttable.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -64,6 +66,10 @@ public:
     // --wait, in milliseconds; false (and a message) for a value that is not a number
     // of seconds.
     static bool searchWaitMs(const QCommandLineParser &parser, int *waitMs);
+    // --format and --wait of the commands that print a table; false (and a message)
+    // when either is wrong.
+    static bool outputOptions(const QCommandLineParser &parser, ResultTable::Format *format,
+                              int *waitMs);
 
 private:
     void addOptions(QCommandLineParser &parser) const;

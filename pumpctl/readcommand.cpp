@@ -106,10 +106,8 @@ int ReadCommand::run(const QCommandLineParser &parser, const QStringList &argume
         return CommandLine::usageError(
             QStringLiteral("read --profile is network or ip (keys cannot be read back)"));
     ResultTable::Format format;
-    if (!ResultTable::parseFormat(parser.value(QStringLiteral("format")), &format))
-        return CommandLine::usageError(QStringLiteral("--format is table, csv or json"));
     int waitMs = 0;
-    if (!CommandLine::searchWaitMs(parser, &waitMs))
+    if (!CommandLine::outputOptions(parser, &format, &waitMs))
         return ExitStatus::badCommandLine;
     if (!common.serialPort.isEmpty() && arguments.size() > 1)
         return CommandLine::usageError(QStringLiteral("a serial line carries one pump"));

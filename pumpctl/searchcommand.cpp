@@ -52,10 +52,8 @@ int SearchCommand::run(const QCommandLineParser &parser, const QStringList &argu
         return CommandLine::usageError(
             QStringLiteral("search takes no arguments, not '%1'").arg(arguments.first()));
     ResultTable::Format format;
-    if (!ResultTable::parseFormat(parser.value(QStringLiteral("format")), &format))
-        return CommandLine::usageError(QStringLiteral("--format is table, csv or json"));
     int waitMs = 0;
-    if (!CommandLine::searchWaitMs(parser, &waitMs))
+    if (!CommandLine::outputOptions(parser, &format, &waitMs))
         return ExitStatus::badCommandLine;
 
     FleetLink link(ProgramProfile::network());
