@@ -58,6 +58,8 @@ bool sameNumber(const QString &a, const QString &b)
 
 namespace SettingValue {
 
+QString switchText(bool on) { return on ? switchOn : switchOff; }
+
 bool hasControlCharacter(const QString &text)
 {
     for (const QChar character : text) {

@@ -31,6 +31,10 @@ bool holds(const SettingSpec &setting, const QString &sent, const QString &repor
 // `sent` as a person reads it: the switches without their CR; a key never.
 QString shown(const SettingSpec &setting, const QString &sent);
 
+// What a switch sends: "On" or "Off" with a CR of its own, which the pump takes as
+// the end of the value; the frame adds its CR behind it.
+QString switchText(bool on);
+
 // Whether `text` holds a control character (C0, DEL or C1).
 bool hasControlCharacter(const QString &text);
 

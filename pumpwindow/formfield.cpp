@@ -1,18 +1,11 @@
 #include "formfield.h"
 
 #include "ipv4address.h"
+#include "settingvalue.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
-
-namespace {
-
-// The pump takes the value up to the CR; the switch texts carry one of their own.
-const QString switchOn = QStringLiteral("On\r");
-const QString switchOff = QStringLiteral("Off\r");
-
-} // namespace
 
 void clearField(const FormField &field)
 {
@@ -55,7 +48,7 @@ QString fieldValue(const FormField &field)
     case FieldKind::Assignment:
         return static_cast<QComboBox *>(field.editor)->currentText();
     case FieldKind::Switch:
-        return static_cast<QSlider *>(field.editor)->value() == 1 ? switchOn : switchOff;
+        return SettingValue::switchText(static_cast<QSlider *>(field.editor)->value() == 1);
     case FieldKind::Address: {
         const QString typed = static_cast<QLineEdit *>(field.editor)->text();
         const QString address = canonicalIPv4(typed);
