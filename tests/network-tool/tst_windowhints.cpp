@@ -32,6 +32,7 @@ private slots:
     void settingsNeverReadAreShadedAndNotSent();
     void aPumpSilentAfterItsRestartIsAskedAgainThenReported();
     void valuesHeldDifferentlyAreListed();
+    void paddedDigitsAreHeldAsTheFormShowsThem();
     void aPumpBackAfterTwentySecondsIsConfirmed();
 
 private:
@@ -299,6 +300,30 @@ void TestWindowHints::valuesHeldDifferentlyAreListed()
     // The next action starts afresh.
     QTest::mouseClick(widget<QPushButton>("btnReset"), Qt::LeftButton);
     QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->styleSheet(), QString());
+}
+
+void TestWindowHints::paddedDigitsAreHeldAsTheFormShowsThem()
+{
+    // The form shows "045" and would send it back: for the window that is not the
+    // "45" written, although the number is the same (pumpctl takes it as held).
+    SimulatedPumpConfig pump = loopbackPump(0);
+    pump.storesInstead.insert("NTT", "045");
+    QVERIFY(startPumps({ pump }));
+    sim->setRestartMs(100);
+    offerIdentity(window.get(), identityText(pump));
+    QVERIFY(selectPump(0, 13));
+    typeInto(widget<QLineEdit>("lineEdit_NTT"), QStringLiteral("45"));
+    MessageBoxCloser boxes;
+    QVERIFY(submitAndEndTheWait());
+
+    QVERIFY(runUntil([&] { return boxes.shown().size() == 1; }, 4000));
+    QVERIFY2(boxes.texts().first().contains(
+                 QStringLiteral("\n    TCP Timeout: written \"45\", held \"045\"\n\n")),
+             qPrintable(boxes.texts().first()));
+    QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->text(), QStringLiteral("045"));
+    QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->styleSheet(), differsShade);
+    QCOMPARE(capture->linesStartingWith("[MAIN_WINDOW] compareWithWritten ()"),
+             QStringList({ "[MAIN_WINDOW] compareWithWritten () Held differently: \"NTT\"" }));
 }
 
 void TestWindowHints::aPumpBackAfterTwentySecondsIsConfirmed()
