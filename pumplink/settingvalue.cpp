@@ -8,6 +8,7 @@ const QString dhcp = QStringLiteral("DHCP");
 const QString staticAssignment = QStringLiteral("Static");
 const QString switchOn = QStringLiteral("On\r");
 const QString switchOff = QStringLiteral("Off\r");
+const QString reportedOn = QStringLiteral("ON");
 
 bool isDigit(QChar character)
 {
@@ -125,10 +126,10 @@ bool keepReported(const SettingSpec &setting, const QString &reported, QString *
 {
     switch (setting.kind) {
     case SettingKind::Assignment:
-        *sent = reported == dhcp ? dhcp : staticAssignment;
+        *sent = reportsDhcp(reported) ? dhcp : staticAssignment;
         return true;
     case SettingKind::Switch:
-        *sent = reported == QLatin1String("ON") ? switchOn : switchOff;
+        *sent = reportsOn(reported) ? switchOn : switchOff;
         return true;
     case SettingKind::Key:
         return false;
@@ -140,21 +141,29 @@ bool keepReported(const SettingSpec &setting, const QString &reported, QString *
     return admit(setting, reported, sent, &problem);
 }
 
-bool holds(const SettingSpec &setting, const QString &sent, const QString &reported)
+bool holds(const SettingSpec &setting, const QString &sent, const QString &held, Held as)
 {
     switch (setting.kind) {
     case SettingKind::Assignment:
     case SettingKind::Switch:
-        return shown(setting, sent).toUpper() == reported;
+        // A pump reports "STATIC" for "Static" and "ON" for "On\r"; a form shows the
+        // words it sends.
+        return as == Held::Reported ? shown(setting, sent).toUpper() == held : held == sent;
     case SettingKind::Address:
-        return canonicalIPv4(reported) == sent;
+        return canonicalIPv4(held) == sent;
     case SettingKind::Digits:
-        return sameNumber(sent, reported);
+        return as == Held::Reported ? sameNumber(sent, held) : held == sent;
     case SettingKind::Key:
         return false;
     }
     return false;
 }
+
+bool reportsDhcp(const QString &reported) { return reported == dhcp; }
+
+bool reportsOn(const QString &reported) { return reported == reportedOn; }
+
+bool assignsStatic(const QString &sent) { return sent == staticAssignment; }
 
 QString shown(const SettingSpec &setting, const QString &sent)
 {

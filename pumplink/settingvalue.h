@@ -5,11 +5,11 @@
 
 #include <QString>
 
-// The value rules of the windows' forms, for anyone who takes a setting's value from
-// elsewhere than a form: what a window would send for a typed value, what it would
-// send back for a value a pump reported, and whether a pump's report shows a value
-// that was written. Pumps answer upper-cased, so "ON" reports "On\r" and "STATIC"
-// reports "Static".
+// The value rules of the windows' forms, written once for the windows and for anyone
+// who takes a setting's value from elsewhere than a form: what a window would send for
+// a typed value, what it would send back for a value a pump reported, and whether a
+// pump holds a value that was written. Pumps answer upper-cased, so "ON" reports
+// "On\r" and "STATIC" reports "Static".
 namespace SettingValue {
 
 // The text the window sends for `typed`, into *sent. False when the window would not
@@ -25,8 +25,30 @@ bool admit(const SettingSpec &setting, const QString &typed, QString *sent, QStr
 // itself be admissible. False when it is not (a pump holding a value no form takes).
 bool keepReported(const SettingSpec &setting, const QString &reported, QString *sent);
 
-// Whether `reported` shows that the pump holds `sent`.
-bool holds(const SettingSpec &setting, const QString &sent, const QString &reported);
+// How the value a pump holds is given to holds().
+enum class Held {
+    // As the pump reported it: upper-cased, and a number perhaps with padding zeros.
+    Reported,
+    // As a form shows the pump's report, in the text the form would send back: the
+    // form has already read the report by its rules, and a padding zero it shows is
+    // one it would send.
+    OnForm,
+};
+
+// Whether the pump holds `sent`, seeing `held`. The one rule for the windows and the
+// command line; the two differ only in what they have at hand (see Held): switches
+// and assignments by their words, addresses by their numbers, and digits by their
+// number in a report but by their text on a form.
+bool holds(const SettingSpec &setting, const QString &sent, const QString &held,
+           Held as = Held::Reported);
+
+// How a pump's report is taken where a form has only two choices: the assignment is
+// DHCP only for exactly "DHCP" and static otherwise; a switch is on only for exactly
+// "ON" and off otherwise.
+bool reportsDhcp(const QString &reported);
+bool reportsOn(const QString &reported);
+// Whether the assignment `sent` gives the pump a static address of its own.
+bool assignsStatic(const QString &sent);
 
 // `sent` as a person reads it: the switches without their CR; a key never.
 QString shown(const SettingSpec &setting, const QString &sent);

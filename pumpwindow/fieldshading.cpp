@@ -52,8 +52,3 @@ void FieldShading::clearAll()
     for (QWidget *editor : editors)
         clear(editor);
 }
-
-bool FieldShading::isShaded(const QWidget *editor) const
-{
-    return unshadedSheets.contains(const_cast<QWidget *>(editor));
-}

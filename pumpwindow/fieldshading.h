@@ -18,7 +18,6 @@ public:
     // Gives the field back the style sheet it had before it was shaded.
     void clear(QWidget *editor);
     void clearAll();
-    bool isShaded(const QWidget *editor) const;
 
     static QString styleSheetFor(const QWidget *editor, const QString &unshaded, Shade kind);
 

@@ -9,16 +9,16 @@
 
 void clearField(const FormField &field)
 {
-    switch (field.kind) {
-    case FieldKind::Assignment:
+    switch (field.kind()) {
+    case SettingKind::Assignment:
         static_cast<QComboBox *>(field.editor)->setCurrentIndex(0);
         break;
-    case FieldKind::Switch:
+    case SettingKind::Switch:
         static_cast<QSlider *>(field.editor)->setValue(0);
         break;
-    case FieldKind::Address:
-    case FieldKind::Text:
-    case FieldKind::Key:
+    case SettingKind::Address:
+    case SettingKind::Digits:
+    case SettingKind::Key:
         static_cast<QLineEdit *>(field.editor)->setText(QString());
         break;
     }
@@ -26,17 +26,17 @@ void clearField(const FormField &field)
 
 void showFieldValue(const FormField &field, const QString &value)
 {
-    switch (field.kind) {
-    case FieldKind::Assignment:
+    switch (field.kind()) {
+    case SettingKind::Assignment:
         static_cast<QComboBox *>(field.editor)
-            ->setCurrentIndex(value == QLatin1String("DHCP") ? 0 : 1);
+            ->setCurrentIndex(SettingValue::reportsDhcp(value) ? 0 : 1);
         break;
-    case FieldKind::Switch:
-        static_cast<QSlider *>(field.editor)->setValue(value == QLatin1String("ON") ? 1 : 0);
+    case SettingKind::Switch:
+        static_cast<QSlider *>(field.editor)->setValue(SettingValue::reportsOn(value) ? 1 : 0);
         break;
-    case FieldKind::Address:
-    case FieldKind::Text:
-    case FieldKind::Key:
+    case SettingKind::Address:
+    case SettingKind::Digits:
+    case SettingKind::Key:
         static_cast<QLineEdit *>(field.editor)->setText(value);
         break;
     }
@@ -44,26 +44,19 @@ void showFieldValue(const FormField &field, const QString &value)
 
 QString fieldValue(const FormField &field)
 {
-    switch (field.kind) {
-    case FieldKind::Assignment:
+    switch (field.kind()) {
+    case SettingKind::Assignment:
         return static_cast<QComboBox *>(field.editor)->currentText();
-    case FieldKind::Switch:
+    case SettingKind::Switch:
         return SettingValue::switchText(static_cast<QSlider *>(field.editor)->value() == 1);
-    case FieldKind::Address: {
+    case SettingKind::Address: {
         const QString typed = static_cast<QLineEdit *>(field.editor)->text();
         const QString address = canonicalIPv4(typed);
         return address.isNull() ? typed : address;
     }
-    case FieldKind::Text:
-    case FieldKind::Key:
+    case SettingKind::Digits:
+    case SettingKind::Key:
         break;
     }
     return static_cast<QLineEdit *>(field.editor)->text();
-}
-
-QString readableValue(const FormField &field, const QString &value)
-{
-    if (field.kind == FieldKind::Switch && value.endsWith(QLatin1Char('\r')))
-        return value.chopped(1);
-    return value;
 }

@@ -1,26 +1,26 @@
 #ifndef FORMFIELD_H
 #define FORMFIELD_H
 
+#include "programprofile.h"
+
 #include <QString>
 
 class QWidget;
 
-// How the form shows one setting and turns it back into text for the pump.
-enum class FieldKind {
-    Assignment, // combo box: "DHCP" or "Static"
-    Address, // masked IPv4 field, validated and marked red when wrong
-    Text, // masked digits, sent as typed
-    Switch, // on/off slider
-    Key, // free text that is a secret: never written to the log
-};
-
+// One setting of the program's profile as the form holds it. Its kind says how the
+// field shows it and turns it back into text for the pump: an assignment in a combo
+// box, an address in a masked field that is checked and marked red when wrong,
+// digits as typed, a switch as an on/off slider, a key as free text never logged.
 struct FormField
 {
-    const char *mnemonic;
-    FieldKind kind;
+    // The profile's description of the setting: mnemonic, kind and mask.
+    const SettingSpec *setting;
     QWidget *editor;
     // What the technician calls the setting, in messages about it.
     const char *title;
+
+    QByteArray mnemonic() const { return setting->mnemonic; }
+    SettingKind kind() const { return setting->kind; }
 };
 
 // The empty state of the field: "DHCP", no text, switched off.
@@ -30,7 +30,5 @@ void showFieldValue(const FormField &field, const QString &value);
 // The text the field gives the pump: an address as checked and without padding
 // zeros (or as typed when it is no address), a switch as "On\r" or "Off\r".
 QString fieldValue(const FormField &field);
-// What the technician reads for a value of this field: switches without their CR.
-QString readableValue(const FormField &field, const QString &value);
 
 #endif // FORMFIELD_H

@@ -3,7 +3,9 @@
 
 #include "commandset.h"
 #include "identity.h"
+#include "placeholderpainter.h"
 #include "textfitter.h"
+#include "windowfeedback.h"
 #include "windowlog.h"
 #include "windowmessages.h"
 
@@ -11,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHostAddress>
-#include <QLabel>
 #include <QMessageBox>
 #include <QMovie>
 #include <QPushButton>
@@ -40,12 +41,13 @@ MainWindow::MainWindow(QWidget *parent)
     connectManager();
 
     form = SettingsForm(ui);
-    connectHints();
+    connectFeedback();
     disableForm();
     connect(ui->dropDownConnection, QOverload<int>::of(&QComboBox::activated), this,
             &MainWindow::on_pump_connection_changed);
     connect(ui->dropDownPumps, QOverload<int>::of(&QComboBox::activated), this,
-            &MainWindow::on_pump_selected);
+            &MainWindow::pickPump);
+    new PlaceholderPainter(ui->dropDownPumps);
     pumpManager.scanSerialPorts();
 
     spinner = std::make_unique<QMovie>(QStringLiteral(":/images/ajax-loader.gif"));
@@ -70,6 +72,20 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() { delete ui; }
+
+// The one place where the window meets what it tells the technician: the window
+// calls the feedback, and the feedback answers by its signals.
+void MainWindow::connectFeedback()
+{
+    const QVector<FormField> readFields
+        = CommandSet::readsSettings() ? form.fields() : QVector<FormField>();
+    feedback = new WindowFeedback(readFields, ui->centralWidget, this);
+    restartOverlayText = ui->labelSpinner_text->text();
+    connect(&pumpManager, &PumpManager::serialPortOpenFailed, feedback,
+            &WindowFeedback::reportPortFailure);
+    connect(feedback, &WindowFeedback::rereadWanted, this, &MainWindow::rereadSelectedPump);
+    connect(feedback, &WindowFeedback::busyChanged, this, &MainWindow::setRetryOverlayShown);
+}
 
 // ---- What differs between the programs: the manager's signals and the buttons ----
 
@@ -108,7 +124,7 @@ void MainWindow::setFormButtonsEnabled(bool enabled)
 void MainWindow::on_btnReset_clicked()
 {
     windowLog("on_btnReset_clicked");
-    endHints();
+    feedback->newAction();
 #if PUMP_PROGRAM == PUMP_KEY_TOOL
     // Keys are never read back: typed keys are dropped and the form waits for the
     // next selection.
@@ -117,7 +133,7 @@ void MainWindow::on_btnReset_clicked()
     // A live form is refilled from the pump, which throws the technician's edits away.
     if (ui->dropDownNAM->isEnabled()) {
         enableForm();
-        on_pump_selected(ui->dropDownPumps->currentIndex());
+        rereadSelectedPump();
     } else {
         disableForm();
     }
@@ -147,7 +163,7 @@ void MainWindow::on_PAAvailable(QString s) { showSetting(ui->lineEdit_NPA, s); }
 void MainWindow::resetForm()
 {
     form.clear();
-    settingsWatch.forget();
+    feedback->formCleared();
     form.clearMarking();
     ui->labelSpinner->hide();
     ui->labelSpinner_text->hide();
@@ -176,7 +192,7 @@ void MainWindow::on_serialPortFound(QString s) { ui->dropDownConnection->addItem
 void MainWindow::on_pump_connection_changed(int index)
 {
     windowLog("on_pump_connection_changed");
-    endHints();
+    feedback->newAction();
     ui->dropDownPumps->setPlaceholderText(QString());
     ui->dropDownPumps->clear();
     pumps.clear();
@@ -190,7 +206,7 @@ void MainWindow::on_pump_connection_changed(int index)
 void MainWindow::on_btnSearch_clicked()
 {
     windowLog("on_btnSearch_clicked");
-    endHints();
+    feedback->newAction();
     ui->dropDownPumps->setPlaceholderText(QString());
     pumps.clear();
     ui->dropDownPumps->clear();
@@ -241,6 +257,15 @@ int MainWindow::findPump(const std::string &name) const
     return -1;
 }
 
+// The technician picked a pump: what was said before goes, and it is read.
+void MainWindow::pickPump(int idx)
+{
+    feedback->newAction();
+    on_pump_selected(idx);
+}
+
+void MainWindow::rereadSelectedPump() { on_pump_selected(ui->dropDownPumps->currentIndex()); }
+
 void MainWindow::on_pump_selected(int idx)
 {
     windowLog("on_pump_selected") << idx << "selected.";
@@ -250,12 +275,16 @@ void MainWindow::on_pump_selected(int idx)
     }
     // Cleared first, so the previous pump's values never stay on screen.
     enableForm();
-    const bool serialLine = ui->dropDownConnection->currentIndex() != 0;
-    settingsWatch.beginRead(CommandSet::queryFrames().size(), serialLine);
-    if (serialLine)
-        pumpManager.getPumpSettings(ui->dropDownConnection->currentText());
-    else
-        pumpManager.connectToPump(QString::fromStdString(pumps.at(idx).address));
+    const int queryFrames = CommandSet::queryFrames().size();
+    if (ui->dropDownConnection->currentIndex() != 0) {
+        const QString port = ui->dropDownConnection->currentText();
+        feedback->readStarted(queryFrames, true, port);
+        pumpManager.getPumpSettings(port);
+    } else {
+        const QString address = QString::fromStdString(pumps.at(idx).address);
+        feedback->readStarted(queryFrames, false, address);
+        pumpManager.connectToPump(address);
+    }
 }
 
 #if PUMP_PROGRAM != PUMP_KEY_TOOL
@@ -279,13 +308,13 @@ void MainWindow::on_btnBrowser_clicked()
 void MainWindow::showSetting(QWidget *editor, const QString &value)
 {
     if (form.show(editor, value))
-        settingsWatch.noteArrived(editor);
+        feedback->settingShown(editor);
 }
 
 void MainWindow::on_btnSubmit_clicked()
 {
-    endHints();
-    if (refuseUnknownSettings())
+    feedback->newAction();
+    if (feedback->refusesUnknownSettings())
         return;
     PUMP_MODEL_T pump;
     if (!form.read(&pump)) {
@@ -305,8 +334,7 @@ void MainWindow::on_btnSubmit_clicked()
         message.exec();
         return;
     }
-    if (CommandSet::readsSettings())
-        restartCheck.begin(form.fields(), form.values(pump));
+    feedback->settingsWritten(form.values(pump));
     rememberNewAddress(pump);
     restartTimer.start();
     setControlsEnabled(false);
@@ -339,6 +367,17 @@ void MainWindow::on_submit_timeout()
     windowLog("on_submit_timeout");
     setControlsEnabled(true);
     enableForm();
-    on_pump_selected(ui->dropDownPumps->currentIndex());
-    restartCheck.startRereading();
+    rereadSelectedPump();
+    feedback->restartWaitOver();
+}
+
+// While the restarted pump is asked again, the wait goes on: overlay up, nothing usable.
+void MainWindow::setRetryOverlayShown(bool shown)
+{
+    setControlsEnabled(!shown);
+    setFormEnabled(!shown);
+    ui->labelSpinner_text->setText(shown ? WindowMessages::waitingForPump() : restartOverlayText);
+    TextFitter::fit(ui->labelSpinner_text);
+    ui->labelSpinner->setVisible(shown);
+    ui->labelSpinner_text->setVisible(shown);
 }

@@ -3,19 +3,15 @@
 
 #include "pumpmanager.h"
 #include "pumpmodel.h"
-#include "restartcheck.h"
 #include "settingsform.h"
-#include "settingswatch.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 #include <QVector>
 #include <memory>
 
-class QLabel;
-class QMessageBox;
 class QMovie;
+class WindowFeedback;
 
 namespace Ui {
 class MainWindow;
@@ -75,17 +71,10 @@ private:
     void rememberNewAddress(const PUMP_MODEL_T &written);
     int findPump(const std::string &name) const;
 
-    // What the technician is told beyond the form itself.
-    void connectHints();
-    void endHints();
-    void reportPortFailure(const QString &port, QSerialPort::SerialPortError error,
-                           const QString &reason);
-    bool refuseUnknownSettings();
-    void rereadAfterRestart();
+    void connectFeedback();
+    void pickPump(int idx);
+    void rereadSelectedPump();
     void setRetryOverlayShown(bool shown);
-    void reportSilentPump();
-    void reportDifferences(const QVector<SettingDifference> &differences);
-    void reportIncompleteRead();
 
     Ui::MainWindow *ui;
     PumpManager pumpManager;
@@ -94,10 +83,8 @@ private:
     std::unique_ptr<QMovie> spinner;
     QTimer searchTimer;
     QTimer restartTimer;
-    SettingsWatch settingsWatch;
-    RestartCheck restartCheck { &settingsWatch };
-    QLabel *note = nullptr;
-    QPointer<QMessageBox> messageBox;
+    // What the technician is told beyond the form itself; a child of the window.
+    WindowFeedback *feedback = nullptr;
     QString restartOverlayText;
 };
 

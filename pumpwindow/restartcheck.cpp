@@ -1,6 +1,7 @@
 #include "restartcheck.h"
 
 #include "settingswatch.h"
+#include "settingvalue.h"
 #include "windowlog.h"
 
 namespace {
@@ -10,9 +11,26 @@ constexpr int retryPeriodMs = 30000;
 // The re-read at the end of the wait, then one every interval of the period.
 constexpr int lastAttempt = 1 + retryPeriodMs / retryIntervalMs;
 
+// The fields that show another value than `writtenValues` holds for them.
+QVector<SettingDifference> differences(const QVector<FormField> &formFields,
+                                       const QMap<QByteArray, QString> &writtenValues)
+{
+    QVector<SettingDifference> found;
+    for (const FormField &field : formFields) {
+        const QByteArray mnemonic = field.mnemonic();
+        if (!writtenValues.contains(mnemonic))
+            continue;
+        const QString written = writtenValues.value(mnemonic);
+        const QString held = fieldValue(field);
+        if (!SettingValue::holds(*field.setting, written, held, SettingValue::Held::OnForm))
+            found.append({ field, written, held });
+    }
+    return found;
+}
+
 } // namespace
 
-RestartCheck::RestartCheck(SettingsWatch *settingsWatch, QObject *parent)
+RestartCheck::RestartCheck(const SettingsWatch *settingsWatch, QObject *parent)
     : QObject(parent)
     , watch(settingsWatch)
 {
@@ -21,8 +39,6 @@ RestartCheck::RestartCheck(SettingsWatch *settingsWatch, QObject *parent)
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(retryIntervalMs);
     connect(&retryTimer, &QTimer::timeout, this, &RestartCheck::tryAgain);
-    connect(watch, &SettingsWatch::firstAnswer, this, &RestartCheck::noteAnswer);
-    connect(watch, &SettingsWatch::readEnded, this, &RestartCheck::judgeRead);
 }
 
 void RestartCheck::begin(const QVector<FormField> &formFields,
@@ -101,21 +117,6 @@ void RestartCheck::noteAnswer()
     emit pumpAnswered();
 }
 
-QVector<SettingDifference> RestartCheck::differences(const QVector<FormField> &formFields,
-                                                     const QMap<QByteArray, QString> &writtenValues)
-{
-    QVector<SettingDifference> found;
-    for (const FormField &field : formFields) {
-        const QByteArray mnemonic(field.mnemonic);
-        if (!writtenValues.contains(mnemonic))
-            continue;
-        const QString held = fieldValue(field);
-        if (held != writtenValues.value(mnemonic))
-            found.append({ field, writtenValues.value(mnemonic), held });
-    }
-    return found;
-}
-
 void RestartCheck::compareWithWritten()
 {
     state = State::Idle;
@@ -134,7 +135,7 @@ void RestartCheck::compareWithWritten()
         QDebug line = windowLog("compareWithWritten");
         line << "Held differently:";
         for (const SettingDifference &difference : found)
-            line << QString::fromLatin1(difference.field.mnemonic);
+            line << QString::fromLatin1(difference.field.mnemonic());
         emit settingsDiffer(found);
     } else if (notArrived.isEmpty()) {
         windowLog("compareWithWritten") << "Every setting as written.";

@@ -27,21 +27,21 @@ class RestartCheck : public QObject
     Q_OBJECT
 
 public:
-    // `watch` tells when the pump answers and when its read is over.
-    explicit RestartCheck(SettingsWatch *watch, QObject *parent = nullptr);
+    // `watch` tells what the pump has answered so far.
+    explicit RestartCheck(const SettingsWatch *watch, QObject *parent = nullptr);
 
     // Settings were handed to the pump; `written` holds each field's value by mnemonic.
     void begin(const QVector<FormField> &fields, const QMap<QByteArray, QString> &written);
     // The restart wait is over and the first re-read has started.
     void startRereading();
+    // The pump answered the read that is going on.
+    void noteAnswer();
+    // A read is over, complete or not.
+    void judgeRead();
     // The technician moved on: nothing more is asked or compared.
     void cancel();
     bool isActive() const { return state != State::Idle; }
     bool isRetrying() const { return state == State::Rereading && attempt > 1; }
-    int attempts() const { return attempt; }
-
-    static QVector<SettingDifference> differences(const QVector<FormField> &fields,
-                                                  const QMap<QByteArray, QString> &written);
 
 signals:
     // Ask the pump once more (the number counts the re-read after the wait as 1).
@@ -55,11 +55,9 @@ private:
     enum class State { Idle, Waiting, Rereading, Answered };
 
     void tryAgain();
-    void noteAnswer();
-    void judgeRead();
     void compareWithWritten();
 
-    SettingsWatch *watch;
+    const SettingsWatch *watch;
     QVector<FormField> fields;
     QMap<QByteArray, QString> written;
     State state = State::Idle;

@@ -3,8 +3,10 @@
 
 #include "commandset.h"
 #include "ipv4address.h"
+#include "settingvalue.h"
 #include "windowlog.h"
 
+#include <QHash>
 #include <QLineEdit>
 
 namespace {
@@ -12,65 +14,89 @@ namespace {
 const QString unmarkedStyle = QStringLiteral("QLineEdit {}");
 const QString markedStyle = QStringLiteral("QLineEdit {color: red;}");
 
-QVector<FormField> formTable(Ui::MainWindow *ui)
+// What the technician calls each setting, in the window's messages.
+const char *settingTitle(const QByteArray &mnemonic)
 {
-#if PUMP_PROGRAM == PUMP_KEY_TOOL
-    return {
-        { "NK1", FieldKind::Key, ui->lineEdit_NK1, "Key 1" },
-        { "NK2", FieldKind::Key, ui->lineEdit_NK2, "Key 2" },
-        { "NK3", FieldKind::Key, ui->lineEdit_NK3, "Key 3" },
-        { "NK4", FieldKind::Key, ui->lineEdit_NK4, "Key 4" },
-        { "NK5", FieldKind::Key, ui->lineEdit_NK5, "Key 5" },
+    static const QHash<QByteArray, const char *> titles = {
+        { "NAM", "IP Assignment" },
+        { "NIP", "IPv4 Address" },
+        { "NSM", "Subnet Mask" },
+        { "NDG", "Default Gateway" },
+        { "ND1", "DNS Server 1" },
+        { "ND2", "DNS Server 2" },
+        { "NTT", "TCP Timeout" },
+        { "NUH", "UTC Offset hours" },
+        { "NUM", "UTC Offset minutes" },
+        { "NCM", "Cloud Monitor" },
+        { "NBT", "Bluetooth" },
+        { "NTN", "Telnet" },
+        { "NPA", "PROFIBUS Address" },
+        { "NK1", "Key 1" },
+        { "NK2", "Key 2" },
+        { "NK3", "Key 3" },
+        { "NK4", "Key 4" },
+        { "NK5", "Key 5" },
     };
-#else
-    QVector<FormField> ipSettings = {
-        { "NAM", FieldKind::Assignment, ui->dropDownNAM, "IP Assignment" },
-        { "NIP", FieldKind::Address, ui->lineEdit_NIP, "IPv4 Address" },
-        { "NSM", FieldKind::Address, ui->lineEdit_NSM, "Subnet Mask" },
-        { "NDG", FieldKind::Address, ui->lineEdit_NDG, "Default Gateway" },
-        { "ND1", FieldKind::Address, ui->lineEdit_ND1, "DNS Server 1" },
-        { "ND2", FieldKind::Address, ui->lineEdit_ND2, "DNS Server 2" },
-    };
-#if PUMP_PROGRAM == PUMP_NETWORK_TOOL
-    ipSettings += {
-        { "NTT", FieldKind::Text, ui->lineEdit_NTT, "TCP Timeout" },
-        { "NUH", FieldKind::Text, ui->lineEdit_NUH, "UTC Offset hours" },
-        { "NUM", FieldKind::Text, ui->lineEdit_NUM, "UTC Offset minutes" },
-        { "NCM", FieldKind::Switch, ui->cmSlider, "Cloud Monitor" },
-        { "NBT", FieldKind::Switch, ui->btSlider, "Bluetooth" },
-        { "NTN", FieldKind::Switch, ui->tnSlider, "Telnet" },
-        { "NPA", FieldKind::Text, ui->lineEdit_NPA, "PROFIBUS Address" },
-    };
-#endif
-    return ipSettings;
-#endif
+    return titles.value(mnemonic, "");
 }
 
-QString PUMP_MODEL_T::*recordField(const char *mnemonic)
+// The designer forms name each editor after its setting: "dropDownNAM",
+// "lineEdit_NIP", and a switch after the mnemonic's last two letters, "cmSlider".
+QString editorName(const SettingSpec &setting)
+{
+    const QString mnemonic = QString::fromLatin1(setting.mnemonic);
+    switch (setting.kind) {
+    case SettingKind::Assignment:
+        return QStringLiteral("dropDown") + mnemonic;
+    case SettingKind::Switch:
+        return mnemonic.mid(1).toLower() + QStringLiteral("Slider");
+    case SettingKind::Address:
+    case SettingKind::Digits:
+    case SettingKind::Key:
+        break;
+    }
+    return QStringLiteral("lineEdit_") + mnemonic;
+}
+
+// The program's profile in the order of its settings, each with its editor on the form.
+QVector<FormField> formTable(Ui::MainWindow *ui)
+{
+    QVector<FormField> table;
+    for (const SettingSpec &setting : CommandSet::profile().settings()) {
+        const QString name = editorName(setting);
+        auto *editor = ui->centralWidget->findChild<QWidget *>(name);
+        if (!editor)
+            qFatal("The form has no editor %s for its setting", qPrintable(name));
+        table.append({ &setting, editor, settingTitle(setting.mnemonic) });
+    }
+    return table;
+}
+
+QString PUMP_MODEL_T::*recordField(const QByteArray &mnemonic)
 {
     for (const CommandSet::Setting &setting : CommandSet::settings()) {
-        if (qstrcmp(setting.mnemonic, mnemonic) == 0)
+        if (mnemonic == setting.mnemonic)
             return setting.field;
     }
     return nullptr;
 }
 
-bool marksWrongInput(FieldKind kind)
+bool marksWrongInput(SettingKind kind)
 {
-    return kind == FieldKind::Address || kind == FieldKind::Key;
+    return kind == SettingKind::Address || kind == SettingKind::Key;
 }
 
 // The value Submit sends for one field, logged as it is taken; an address that
 // is no address gives a null text.
 QString submittedValue(const FormField &field)
 {
-    if (field.kind == FieldKind::Address) {
+    if (field.kind() == SettingKind::Address) {
         const QString typed = static_cast<QLineEdit *>(field.editor)->text();
         windowLog("on_btnSubmit_clicked") << typed;
         return canonicalIPv4(typed);
     }
     const QString value = fieldValue(field);
-    if (field.kind == FieldKind::Key) {
+    if (field.kind() == SettingKind::Key) {
         // Keys are secrets: the log shows that one was given, never what it is.
         windowLog("on_btnSubmit_clicked") << "[redacted]" << value.size() << "characters";
     } else {
@@ -100,7 +126,7 @@ void SettingsForm::setEnabled(bool enabled)
 void SettingsForm::clearMarking()
 {
     for (const FormField &field : qAsConst(table)) {
-        if (marksWrongInput(field.kind))
+        if (marksWrongInput(field.kind()))
             field.editor->setStyleSheet(unmarkedStyle);
     }
 }
@@ -121,12 +147,12 @@ bool SettingsForm::read(PUMP_MODEL_T *pump)
     bool valid = true;
     for (const FormField &field : qAsConst(table)) {
         const QString value = submittedValue(field);
-        if (field.kind == FieldKind::Address && value.isNull()) {
+        if (field.kind() == SettingKind::Address && value.isNull()) {
             // Every wrong field is marked in one go; marks stay until a submission succeeds.
             field.editor->setStyleSheet(markedStyle);
             valid = false;
         }
-        if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic))
+        if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic()))
             (*pump).*member = value;
     }
     return valid;
@@ -136,8 +162,8 @@ QMap<QByteArray, QString> SettingsForm::values(const PUMP_MODEL_T &pump) const
 {
     QMap<QByteArray, QString> byMnemonic;
     for (const FormField &field : qAsConst(table)) {
-        if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic))
-            byMnemonic.insert(field.mnemonic, pump.*member);
+        if (QString PUMP_MODEL_T::*member = recordField(field.mnemonic()))
+            byMnemonic.insert(field.mnemonic(), pump.*member);
     }
     return byMnemonic;
 }
@@ -146,7 +172,7 @@ QString SettingsForm::newStaticAddress(const PUMP_MODEL_T &written)
 {
     QString PUMP_MODEL_T::*assignment = recordField("NAM");
     QString PUMP_MODEL_T::*address = recordField("NIP");
-    if (!assignment || !address || written.*assignment != QLatin1String("Static"))
+    if (!assignment || !address || !SettingValue::assignsStatic(written.*assignment))
         return QString();
     return written.*address;
 }

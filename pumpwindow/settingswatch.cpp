@@ -122,7 +122,7 @@ void SettingsWatch::finishRead()
         QDebug line = windowLog("finishRead");
         line << "No answer for";
         for (const FormField &field : notArrived)
-            line << QString::fromLatin1(field.mnemonic);
+            line << QString::fromLatin1(field.mnemonic());
     }
     shadeUnknown(unfilled());
     emit readEnded();

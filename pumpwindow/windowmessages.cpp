@@ -1,5 +1,6 @@
 #include "windowmessages.h"
 
+#include "settingvalue.h"
 #include "textfitter.h"
 
 #include <QCoreApplication>
@@ -90,8 +91,8 @@ QString settingsDiffer(const QVector<SettingDifference> &differences)
     for (const SettingDifference &difference : differences) {
         lines += tr("\n    %1: written \"%2\", held \"%3\"")
                      .arg(tr(difference.field.title),
-                          readableValue(difference.field, difference.written),
-                          readableValue(difference.field, difference.held));
+                          SettingValue::shown(*difference.field.setting, difference.written),
+                          SettingValue::shown(*difference.field.setting, difference.held));
     }
     return tr("After its restart the pump holds other values than were written:%1\n\n"
               "It may have refused them. The fields are shaded orange; check them and submit "

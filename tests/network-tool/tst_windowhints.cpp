@@ -32,9 +32,11 @@ private slots:
     void settingsNeverReadAreShadedAndNotSent();
     void aPumpSilentAfterItsRestartIsAskedAgainThenReported();
     void valuesHeldDifferentlyAreListed();
+    void paddedDigitsAreHeldAsTheFormShowsThem();
     void aPumpBackAfterTwentySecondsIsConfirmed();
 
 private:
+    bool selectPumpThatStores(const QByteArray &mnemonic, const QByteArray &stored);
     bool submitAndEndTheWait();
     QLabel *note() const { return widget<QLabel>("labelNote"); }
 };
@@ -63,6 +65,19 @@ void TestWindowHints::init()
 }
 
 void TestWindowHints::cleanup() { closeWindowAndPumps(); }
+
+// Selects a pump that, whatever is written, stores `stored` for `mnemonic`, and
+// restarts at once after a save.
+bool TestWindowHints::selectPumpThatStores(const QByteArray &mnemonic, const QByteArray &stored)
+{
+    SimulatedPumpConfig pump = loopbackPump(0);
+    pump.storesInstead.insert(mnemonic, stored);
+    if (!startPumps({ pump }))
+        return false;
+    sim->setRestartMs(100);
+    offerIdentity(window.get(), identityText(pump));
+    return selectPump(0, 13);
+}
 
 // Submits the form as it stands and ends the restart wait as soon as the pump has
 // had its save frame, so that only the re-read is left to watch.
@@ -271,12 +286,7 @@ void TestWindowHints::aPumpSilentAfterItsRestartIsAskedAgainThenReported()
 
 void TestWindowHints::valuesHeldDifferentlyAreListed()
 {
-    SimulatedPumpConfig pump = loopbackPump(0);
-    pump.storesInstead.insert("NTT", "30");
-    QVERIFY(startPumps({ pump }));
-    sim->setRestartMs(100);
-    offerIdentity(window.get(), identityText(pump));
-    QVERIFY(selectPump(0, 13));
+    QVERIFY(selectPumpThatStores("NTT", "30"));
     typeInto(widget<QLineEdit>("lineEdit_NTT"), QStringLiteral("45"));
     QTest::keyClick(widget<QSlider>("btSlider"), Qt::Key_Right);
     const QString startSheet = widget<QSlider>("btSlider")->styleSheet();
@@ -299,6 +309,25 @@ void TestWindowHints::valuesHeldDifferentlyAreListed()
     // The next action starts afresh.
     QTest::mouseClick(widget<QPushButton>("btnReset"), Qt::LeftButton);
     QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->styleSheet(), QString());
+}
+
+void TestWindowHints::paddedDigitsAreHeldAsTheFormShowsThem()
+{
+    // The form shows "045" and would send it back: for the window that is not the
+    // "45" written, although the number is the same (pumpctl takes it as held).
+    QVERIFY(selectPumpThatStores("NTT", "045"));
+    typeInto(widget<QLineEdit>("lineEdit_NTT"), QStringLiteral("45"));
+    MessageBoxCloser boxes;
+    QVERIFY(submitAndEndTheWait());
+
+    QVERIFY(runUntil([&] { return boxes.shown().size() == 1; }, 4000));
+    QVERIFY2(boxes.texts().first().contains(
+                 QStringLiteral("\n    TCP Timeout: written \"45\", held \"045\"\n\n")),
+             qPrintable(boxes.texts().first()));
+    QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->text(), QStringLiteral("045"));
+    QCOMPARE(widget<QLineEdit>("lineEdit_NTT")->styleSheet(), differsShade);
+    QCOMPARE(capture->linesStartingWith("[MAIN_WINDOW] compareWithWritten ()"),
+             QStringList({ "[MAIN_WINDOW] compareWithWritten () Held differently: \"NTT\"" }));
 }
 
 void TestWindowHints::aPumpBackAfterTwentySecondsIsConfirmed()
