@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "identity.h"
 #include "textfitter.h"
 #include "windowlog.h"
@@ -251,7 +251,7 @@ void MainWindow::on_pump_selected(int idx)
     // Cleared first, so the previous pump's values never stay on screen.
     enableForm();
     const bool serialLine = ui->dropDownConnection->currentIndex() != 0;
-    settingsWatch.beginRead(CommandSet::queryFrames().size(), serialLine);
+    settingsWatch.beginRead(ProgramBinding::queryFrames().size(), serialLine);
     if (serialLine)
         pumpManager.getPumpSettings(ui->dropDownConnection->currentText());
     else
@@ -305,7 +305,7 @@ void MainWindow::on_btnSubmit_clicked()
         message.exec();
         return;
     }
-    if (CommandSet::readsSettings())
+    if (ProgramBinding::readsSettings())
         restartCheck.begin(form.fields(), form.values(pump));
     rememberNewAddress(pump);
     restartTimer.start();

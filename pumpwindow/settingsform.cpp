@@ -1,7 +1,7 @@
 #include "settingsform.h"
 #include "ui_mainwindow.h"
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "ipv4address.h"
 #include "windowlog.h"
 
@@ -48,7 +48,7 @@ QVector<FormField> formTable(Ui::MainWindow *ui)
 
 QString PUMP_MODEL_T::*recordField(const char *mnemonic)
 {
-    for (const CommandSet::Setting &setting : CommandSet::settings()) {
+    for (const ProgramBinding::Setting &setting : ProgramBinding::settings()) {
         if (qstrcmp(setting.mnemonic, mnemonic) == 0)
             return setting.field;
     }

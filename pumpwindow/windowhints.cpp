@@ -4,7 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "placeholderpainter.h"
 #include "textfitter.h"
 #include "windowlog.h"
@@ -42,7 +42,7 @@ void MainWindow::connectHints()
     // Made before the selection's own connection, so a pick ends the hints first.
     connect(ui->dropDownPumps, QOverload<int>::of(&QComboBox::activated), this,
             &MainWindow::endHints);
-    if (!CommandSet::readsSettings())
+    if (!ProgramBinding::readsSettings())
         return;
     settingsWatch.watch(form.fields());
     connect(&settingsWatch, &SettingsWatch::readEnded, this, &MainWindow::reportIncompleteRead);

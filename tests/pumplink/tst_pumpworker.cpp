@@ -1,4 +1,4 @@
-#include "commandset.h"
+#include "programbinding.h"
 #include "pumpfixtures.h"
 #include "pumpprotocol.h"
 #include "pumpsimulatorthread.h"
@@ -90,7 +90,7 @@ void TestPumpWorker::writeBehindUnreachableReadStartsAtOnce()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     QVERIFY(done);
 
-    const int writeFrames = CommandSet::writeFrames(pump).size();
+    const int writeFrames = ProgramBinding::writeFrames(pump).size();
     QVERIFY(runUntil([&] { return sim->frames().size() == writeFrames; }, 500));
     const QVector<ReceivedFrame> frames = sim->frames();
     // The read sent nothing and said so in the log; the write that waited behind it
