@@ -17,37 +17,26 @@ struct Binding
     ReplySignal signal;
 };
 
+// A setting's record field and its manager signal share their name; the keys of the
+// write-only program have no signal.
+#define BIND(name)                                                                                 \
+    Binding { &PUMP_MODEL_T::name, &PumpManager::name##Available }
+#define WRITE_ONLY(name)                                                                           \
+    Binding { &PUMP_MODEL_T::name, nullptr }
+
 // ---- The one place where the three programs differ: their profile, and the record
-// field and signal of each of its settings ----
+// field and signal of each of its settings, in the profile's order ----
 #if PUMP_PROGRAM == PUMP_KEY_TOOL
 const ProgramProfile &programProfile = ProgramProfile::key();
-// Keys are never read back: no setting has a signal.
-const QVector<Binding> programBindings = {
-    { &PUMP_MODEL_T::nk1, nullptr }, { &PUMP_MODEL_T::nk2, nullptr },
-    { &PUMP_MODEL_T::nk3, nullptr }, { &PUMP_MODEL_T::nk4, nullptr },
-    { &PUMP_MODEL_T::nk5, nullptr },
-};
+const QVector<Binding> programBindings
+    = { WRITE_ONLY(nk1), WRITE_ONLY(nk2), WRITE_ONLY(nk3), WRITE_ONLY(nk4), WRITE_ONLY(nk5) };
 #else
-const QVector<Binding> ipBindings = {
-    { &PUMP_MODEL_T::am, &PumpManager::amAvailable },
-    { &PUMP_MODEL_T::ip, &PumpManager::ipAvailable },
-    { &PUMP_MODEL_T::sm, &PumpManager::smAvailable },
-    { &PUMP_MODEL_T::dg, &PumpManager::dgAvailable },
-    { &PUMP_MODEL_T::dns1, &PumpManager::dns1Available },
-    { &PUMP_MODEL_T::dns2, &PumpManager::dns2Available },
-};
+const QVector<Binding> ipBindings
+    = { BIND(am), BIND(ip), BIND(sm), BIND(dg), BIND(dns1), BIND(dns2) };
 #if PUMP_PROGRAM == PUMP_NETWORK_TOOL
 const ProgramProfile &programProfile = ProgramProfile::network();
 const QVector<Binding> programBindings = ipBindings
-    + QVector<Binding> {
-          { &PUMP_MODEL_T::tt, &PumpManager::ttAvailable },
-          { &PUMP_MODEL_T::uh, &PumpManager::uhAvailable },
-          { &PUMP_MODEL_T::um, &PumpManager::umAvailable },
-          { &PUMP_MODEL_T::cm, &PumpManager::cmAvailable },
-          { &PUMP_MODEL_T::bt, &PumpManager::btAvailable },
-          { &PUMP_MODEL_T::tn, &PumpManager::tnAvailable },
-          { &PUMP_MODEL_T::pa, &PumpManager::paAvailable },
-      };
+    + QVector<Binding> { BIND(tt), BIND(uh), BIND(um), BIND(cm), BIND(bt), BIND(tn), BIND(pa) };
 #elif PUMP_PROGRAM == PUMP_IP_TOOL
 const ProgramProfile &programProfile = ProgramProfile::ip();
 const QVector<Binding> programBindings = ipBindings;

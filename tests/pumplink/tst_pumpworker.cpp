@@ -10,7 +10,8 @@
 #include <memory>
 
 // The worker paces one Ethernet sequence after another on its thread. A read that
-// can reach no pump must not hold up the sequence queued behind it.
+// can reach no pump must not hold up the sequence queued behind it, and no two frames
+// of a sequence leave less than the pump's pause apart.
 class TestPumpWorker : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ private slots:
 
     void writeBehindUnreachableReadStartsAtOnce_data();
     void writeBehindUnreachableReadStartsAtOnce();
+    void framesLeaveAtLeastThePauseApart();
 
 private:
     std::unique_ptr<PumpSimulatorThread> sim;
@@ -105,6 +107,50 @@ void TestPumpWorker::writeBehindUnreachableReadStartsAtOnce()
     const double startMs = (frames.first().steadyNs - queuedNs) / 1e6;
     qInfo("the write's first frame left %.1f ms after it was queued", startMs);
     QVERIFY2(startMs < 600.0, qPrintable(QString::number(startMs)));
+}
+
+void TestPumpWorker::framesLeaveAtLeastThePauseApart()
+{
+    QUdpSocket socket;
+    socket.connectToHost(QHostAddress(QStringLiteral("127.0.0.2")), PumpProtocol::pumpPort);
+    QVERIFY(runUntil([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 1000));
+    // Stamped as each datagram is handed to the system, on this thread, which owns
+    // the socket: the moment a frame leaves, not when the pump gets to it.
+    QVector<qint64> sentNs;
+    connect(&socket, &QUdpSocket::bytesWritten, this, [&] { sentNs.append(steadyNowNs()); });
+
+    QThread thread;
+    auto *worker = new PumpWorker;
+    worker->moveToThread(&thread);
+    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
+    thread.start();
+    PUMP_MODEL_T pump;
+    pump.am = QStringLiteral("DHCP");
+    QMetaObject::invokeMethod(worker, [worker, &socket] { worker->getWorker(&socket); });
+    QMetaObject::invokeMethod(worker,
+                              [worker, &socket, pump] { worker->setWorker(&socket, pump); });
+    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
+    thread.quit();
+    while (!thread.wait(5))
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    QVERIFY(done);
+
+    const int reads = ProgramBinding::queryFrames().size();
+    const int writes = ProgramBinding::writeFrames(pump).size();
+    QCOMPARE(sentNs.size(), reads + writes);
+    QVERIFY(runUntil([&] { return sim->frames().size() == reads + writes; }, 500));
+    const qint64 pauseNs = PumpProtocol::framePauseMs * 1000000LL;
+    for (int i = 1; i < sentNs.size(); ++i) {
+        // The write follows the network tool's read at once, as the windows pace it.
+        if (i == reads)
+            continue;
+        const qint64 gapNs = sentNs.at(i) - sentNs.at(i - 1);
+        QVERIFY2(gapNs >= pauseNs,
+                 qPrintable(QStringLiteral("frame %1 left %2 ms after the one before")
+                                .arg(i)
+                                .arg(gapNs / 1e6)));
+    }
 }
 
 QTEST_MAIN(TestPumpWorker)
