@@ -30,6 +30,31 @@ private:
     std::unique_ptr<LogCapture> capture;
 };
 
+namespace {
+
+// A read and then a write, queued on a worker on a thread of its own as the manager
+// runs it, with the sockets on this thread. True when the write finished.
+bool readThenWrite(QUdpSocket *readWith, QUdpSocket *writeWith, const PUMP_MODEL_T &pump)
+{
+    QThread thread;
+    auto *worker = new PumpWorker;
+    worker->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
+    thread.start();
+    QMetaObject::invokeMethod(worker, [worker, readWith] { worker->getWorker(readWith); });
+    QMetaObject::invokeMethod(worker,
+                              [worker, writeWith, pump] { worker->setWorker(writeWith, pump); });
+    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
+    thread.quit();
+    // A sequence still running hands its frames to this thread; deliver them until it ends.
+    while (!thread.wait(5))
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    return done;
+}
+
+} // namespace
+
 void TestPumpWorker::initTestCase()
 {
     qRegisterMetaType<PUMP_MODEL_T>("PUMP_MODEL_T");
@@ -68,29 +93,12 @@ void TestPumpWorker::writeBehindUnreachableReadStartsAtOnce()
     }
     QVERIFY(runUntil([&] { return writeSocket.state() == QAbstractSocket::ConnectedState; }, 1000));
 
-    // The worker on a thread of its own, as the manager runs it, with the socket on
-    // this thread.
-    QThread thread;
-    auto *worker = new PumpWorker;
-    worker->moveToThread(&thread);
-    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
-    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
-    thread.start();
-
     QUdpSocket *readWith = readSocket == QLatin1String("none") ? nullptr : &unreachable;
     PUMP_MODEL_T pump;
     pump.am = QStringLiteral("Static");
     pump.ip = QStringLiteral("10.9.8.7");
     const qint64 queuedNs = steadyNowNs();
-    QMetaObject::invokeMethod(worker, [worker, readWith] { worker->getWorker(readWith); });
-    QMetaObject::invokeMethod(
-        worker, [worker, &writeSocket, pump] { worker->setWorker(&writeSocket, pump); });
-    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
-    thread.quit();
-    // A sequence still running hands its frames to this thread; deliver them until it ends.
-    while (!thread.wait(5))
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QVERIFY(done);
+    QVERIFY(readThenWrite(readWith, &writeSocket, pump));
 
     const int writeFrames = ProgramBinding::writeFrames(pump).size();
     QVERIFY(runUntil([&] { return sim->frames().size() == writeFrames; }, 500));
@@ -119,22 +127,9 @@ void TestPumpWorker::framesLeaveAtLeastThePauseApart()
     QVector<qint64> sentNs;
     connect(&socket, &QUdpSocket::bytesWritten, this, [&] { sentNs.append(steadyNowNs()); });
 
-    QThread thread;
-    auto *worker = new PumpWorker;
-    worker->moveToThread(&thread);
-    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
-    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
-    thread.start();
     PUMP_MODEL_T pump;
     pump.am = QStringLiteral("DHCP");
-    QMetaObject::invokeMethod(worker, [worker, &socket] { worker->getWorker(&socket); });
-    QMetaObject::invokeMethod(worker,
-                              [worker, &socket, pump] { worker->setWorker(&socket, pump); });
-    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
-    thread.quit();
-    while (!thread.wait(5))
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QVERIFY(done);
+    QVERIFY(readThenWrite(&socket, &socket, pump));
 
     const int reads = ProgramBinding::queryFrames().size();
     const int writes = ProgramBinding::writeFrames(pump).size();
