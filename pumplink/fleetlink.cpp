@@ -94,7 +94,7 @@ Lane &FleetLink::Private::laneFor(const QString &where)
 {
     // One lane per pump, however its address is spelt: replies are matched to it by
     // the plain address of their sender.
-    QHostAddress address(where);
+    const QHostAddress address(where);
     QString key = where;
     if (serial)
         key = serial->portName();
