@@ -67,6 +67,8 @@ ReplySignal signalOf(ProgramProfile::ReplyKind kind, int settingIndex)
 
 } // namespace
 
+const ProgramProfile &profile() { return programProfile; }
+
 const QVector<Setting> &settings()
 {
     static const QVector<Setting> bound = boundSettings();

@@ -24,6 +24,9 @@ struct Setting
 
 using ReplySignal = void (PumpManager::*)(QString);
 
+// The profile of the program this link is built into; the window lays out its form
+// from it.
+const ProgramProfile &profile();
 // The settings in the order they are read and written.
 const QVector<Setting> &settings();
 
