@@ -4,7 +4,7 @@
 
 #include "benchmarks.h"
 #include "benchsupport.h"
-#include "commandset.h"
+#include "programbinding.h"
 #include "eventloop.h"
 #include "simulatedpumps.h"
 #include "stallmeter.h"
@@ -120,7 +120,7 @@ void floodedRead(FloodBench &bench, FloodRuns *runs)
         pump.floodJunk(0, peer, port, floodDatagrams);
         floodEndNs->store(steadyNowNs());
     });
-    const int queryCount = CommandSet::queryFrames().size();
+    const int queryCount = ProgramBinding::queryFrames().size();
     runUntil([&] { return bench.watch.queries >= queryCount; }, sequenceTimeoutMs);
     runUntil([&] { return bench.tally.complete(); }, lastAnswerMs);
     runs->floodStallMs.append(bench.meter.stop());

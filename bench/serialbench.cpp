@@ -3,7 +3,7 @@
 
 #include "benchmarks.h"
 #include "benchsupport.h"
-#include "commandset.h"
+#include "programbinding.h"
 #include "eventloop.h"
 #include "simulatedpumps.h"
 
@@ -33,7 +33,7 @@ double bareSerialRoundTrips(const QString &line, int *replies)
     QSerialPort port;
     if (!openLikeThePumpLink(&port, line))
         return notMeasured;
-    const QVector<QByteArray> queries = CommandSet::queryFrames();
+    const QVector<QByteArray> queries = ProgramBinding::queryFrames();
     QByteArray received;
     const qint64 startNs = steadyNowNs();
     for (const QByteArray &query : queries) {

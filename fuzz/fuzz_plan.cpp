@@ -57,7 +57,7 @@ void requireSendable(const Plan &plan, const ProgramProfile &profile)
             const QString &value = pump.values.at(i);
             if (value.isNull())
                 continue;
-            const SettingSpec &setting = profile.settings().at(i);
+            const SettingDescription &setting = profile.settings().at(i);
             // The switches carry the window's own CR; nothing else may end a frame.
             const QString shown
                 = setting.kind == SettingKind::Switch ? SettingValue::shown(setting, value) : value;

@@ -4,7 +4,7 @@
 // Input: reply lines separated by '\n' (a byte the protocol never uses inside a
 // reply). Each line is upper-cased as on receipt and delivered to one manager.
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "pumpmanager.h"
 #include "pumpprotocol.h"
 
@@ -30,7 +30,7 @@ void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 struct Emission
 {
-    const CommandSet::ReplyRoute *route = nullptr;
+    ProgramBinding::ReplySignal signal = nullptr;
     QString value;
 };
 
@@ -67,21 +67,20 @@ void deliverAndCheck(const QByteArray &line)
     checkUpperCased(line, upper);
 
     h.emissions.clear();
-    CommandSet::deliverReply(*h.manager, upper);
+    ProgramBinding::deliverReply(*h.manager, upper);
     require(h.emissions.size() <= 1);
 
     // Position 0 is the lead, 1 to 3 the mnemonic, 4 the separator, the last byte the
     // end of the line; the value is what lies between.
     const bool carriesValue = upper.size() >= 6;
-    const CommandSet::ReplyRoute *route
-        = upper.size() > 4 ? CommandSet::findRoute(upper.mid(1, 3)) : nullptr;
-    const bool raisesSignal = carriesValue && route && route->signal;
+    const ProgramBinding::ReplySignal signal
+        = upper.size() > 4 ? ProgramBinding::signalFor(upper.mid(1, 3)) : nullptr;
+    const bool raisesSignal = carriesValue && signal;
     require(h.emissions.size() == (raisesSignal ? 1 : 0));
     if (h.emissions.isEmpty())
         return;
     const Emission &emission = h.emissions.first();
-    require(emission.route == route);
-    require(upper.mid(1, 3) == QByteArray(emission.route->mnemonic));
+    require(emission.signal == signal);
     require(emission.value == QString::fromUtf8(upper.mid(5, upper.size() - 6)));
 }
 
@@ -94,12 +93,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     h.application = new QCoreApplication(*argc, *argv);
     h.manager = new PumpManager;
     h.receiver = new QObject;
-    for (const CommandSet::ReplyRoute &route : CommandSet::replyRoutes()) {
-        if (!route.signal)
-            continue;
-        const CommandSet::ReplyRoute *routePointer = &route;
-        QObject::connect(h.manager, route.signal, h.receiver, [routePointer](QString value) {
-            harness().emissions.append(Emission { routePointer, value });
+    for (const ProgramBinding::ReplySignal signal : ProgramBinding::replySignals()) {
+        QObject::connect(h.manager, signal, h.receiver, [signal](QString value) {
+            harness().emissions.append(Emission { signal, value });
         });
     }
     return 0;

@@ -101,7 +101,7 @@ bool Plan::checkHeader(const QVector<PlanCell> &header)
 QString Plan::mnemonicList() const
 {
     QStringList names;
-    for (const SettingSpec &setting : profile.settings())
+    for (const SettingDescription &setting : profile.settings())
         names.append(QString::fromLatin1(setting.mnemonic));
     return names.join(QLatin1Char(' '));
 }
@@ -141,7 +141,7 @@ void Plan::checkValue(const PlanCell &cell, int settingIndex, PlannedPump *pump)
 {
     if (cell.broken || settingIndex < 0)
         return;
-    const SettingSpec &setting = profile.settings().at(settingIndex);
+    const SettingDescription &setting = profile.settings().at(settingIndex);
     pump->columns[settingIndex] = cell.column;
     const bool isKey = setting.kind == SettingKind::Key;
     // A key is sent as written; other values may carry a spreadsheet's padding, but

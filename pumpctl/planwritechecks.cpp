@@ -45,7 +45,7 @@ void PlanWrite::keepWhatPumpsHold()
         for (int k = 0; k < pump.values.size(); ++k) {
             if (!pump.values.at(k).isNull())
                 continue;
-            const SettingSpec &setting = profile.settings().at(k);
+            const SettingDescription &setting = profile.settings().at(k);
             const int column = planned.columns.at(k) ? planned.columns.at(k) : planned.pumpColumn;
             const QString name = QString::fromLatin1(setting.mnemonic);
             QString kept;

@@ -85,7 +85,7 @@ QVector<PumpTarget> ReadCommand::findTargets(FleetLink &link, const QStringList 
 ResultTable ReadCommand::settingsTable(const ProgramProfile &profile, const FleetReader &reader)
 {
     QStringList columns { QStringLiteral("pump") };
-    for (const SettingSpec &setting : profile.settings())
+    for (const SettingDescription &setting : profile.settings())
         columns.append(QString::fromLatin1(setting.mnemonic));
     ResultTable table(columns);
     for (const PumpReadout &readout : reader.readouts())

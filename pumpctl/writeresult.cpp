@@ -31,7 +31,7 @@ QString differences(const ProgramProfile &profile, const QStringList &sent,
 {
     QStringList found;
     for (int k = 0; k < profile.settingCount(); ++k) {
-        const SettingSpec &setting = profile.settings().at(k);
+        const SettingDescription &setting = profile.settings().at(k);
         const QString name = QString::fromLatin1(setting.mnemonic);
         const QString wrote = SettingValue::shown(setting, sent.at(k));
         if (!heard.at(k))

@@ -1,45 +1,30 @@
 #include "fleetlink.h"
 
 #include "fleettransport.h"
+#include "framepacer.h"
+#include "ipv4address.h"
 #include "pumpprotocol.h"
+#include "pumpserialline.h"
+#include "steadyclock.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
 
-#include <chrono>
 #include <deque>
 #include <map>
 #include <set>
 
 namespace {
 
-constexpr qint64 nsPerMs = 1000000;
-constexpr qint64 framePauseNs = PumpProtocol::framePauseMs * nsPerMs;
 // On a serial line the next frame follows the pump's answer, or this long after the
 // frame when none comes: the windows wait as long for a frame to leave and its answer.
-constexpr qint64 serialAnswerWaitNs = 200 * nsPerMs;
-
-qint64 steadyNowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
+constexpr qint64 serialAnswerWaitNs = 2 * PumpSerialLine::frameWaitMs * FramePacer::nsPerMs;
 
 // A thousand pumps make tens of thousands of lines: they have a category of their own,
 // so that a quiet run does not even format them.
 Q_LOGGING_CATEGORY(fleetCategory, "pump.fleet")
 
 #define fleetLog(operation) qCDebug(fleetCategory) << "[FleetLink]" << operation << "()"
-
-// One spelling per address, whether a caller queued it or a datagram came from it
-// (an IPv4 sender may come as an IPv4-mapped IPv6 address).
-QString addressKey(const QHostAddress &address)
-{
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    return mapped ? QHostAddress(ipv4).toString() : address.toString();
-}
 
 struct Sequence
 {
@@ -59,8 +44,8 @@ struct Lane
     bool listening = false;
     // Serial: the last frame's answer has not come yet.
     bool awaitingAnswer = false;
-    // The earliest moment the pump takes its next frame.
-    qint64 readyAtNs = 0;
+    // When the pump takes its next frame.
+    FramePacer pacer;
     qint64 scheduledAtNs = 0;
     bool scheduled = false;
 };
@@ -107,17 +92,19 @@ bool FleetLink::Private::canSend() const { return udp || (serial && serial->isOp
 
 Lane &FleetLink::Private::laneFor(const QString &where)
 {
+    // One lane per pump, however its address is spelt: replies are matched to it by
+    // the plain address of their sender.
     const QHostAddress address(where);
     QString key = where;
     if (serial)
         key = serial->portName();
     else if (!address.isNull())
-        key = addressKey(address);
+        key = plainAddress(address);
     auto it = lanes.find(key);
     if (it == lanes.end()) {
         it = lanes.emplace(key, Lane()).first;
         it->second.where = serial ? key : where;
-        it->second.address = address;
+        it->second.address = address.isNull() ? address : QHostAddress(key);
     }
     return it->second;
 }
@@ -128,7 +115,7 @@ void FleetLink::Private::enqueue(const QString &where, Sequence sequence)
     lane.queue.push_back(std::move(sequence));
     ++pending;
     if (!lane.running && !lane.scheduled)
-        scheduleLane(lane, qMax(lane.readyAtNs, steadyNowNs()));
+        scheduleLane(lane, qMax(lane.pacer.readyAtNs(), steadyNowNs()));
     armTimer();
 }
 
@@ -150,12 +137,11 @@ void FleetLink::Private::armTimer()
     const qint64 dueNs = schedule.begin()->first;
     if (timer.isActive() && armedAtNs <= dueNs)
         return;
-    // Rounded up: a frame may leave a little late, never early.
-    const qint64 waitNs = qMax<qint64>(0, dueNs - steadyNowNs());
     armedAtNs = dueNs;
-    timer.start(int((waitNs + nsPerMs - 1) / nsPerMs));
+    timer.start(FramePacer::timerDelayMs(dueNs, steadyNowNs()));
 }
 
+// A timer that fires early finds no lane due and is armed again for what is left.
 void FleetLink::Private::tick()
 {
     while (!schedule.empty() && schedule.begin()->first <= steadyNowNs()) {
@@ -186,23 +172,17 @@ void FleetLink::Private::step(Lane &lane)
         finishFront(lane, true);
         return;
     }
-    sendFrame(lane, sequence.frames.at(lane.sentFrames));
-    const qint64 sentAtNs = steadyNowNs();
-    const bool last = ++lane.sentFrames == sequence.frames.size();
-    qint64 pauseNs = framePauseNs;
-    if (serial) {
-        lane.awaitingAnswer = true;
-        pauseNs = serialAnswerWaitNs;
-    } else if (last && (sequence.isWrite || !profile.pausesAfterLastQuery())) {
-        // The pump restarts on the save frame, and a read rests after its last query
-        // only in the programs whose pump needs it.
-        pauseNs = 0;
-    }
-    lane.readyAtNs = sentAtNs + pauseNs;
-    if (last)
+    const int index = lane.sentFrames++;
+    sendFrame(lane, sequence.frames.at(index));
+    lane.awaitingAnswer = bool(serial);
+    lane.pacer.frameLeft(
+        serial ? serialAnswerWaitNs
+               : profile.pauseAfterFrameMs(index, sequence.frames.size(), sequence.isWrite)
+                * FramePacer::nsPerMs);
+    if (lane.sentFrames == sequence.frames.size())
         finishFront(lane, true);
     else
-        scheduleLane(lane, lane.readyAtNs);
+        scheduleLane(lane, lane.pacer.readyAtNs());
 }
 
 bool FleetLink::Private::sendFrame(Lane &lane, const QByteArray &frame)
@@ -226,7 +206,7 @@ void FleetLink::Private::finishFront(Lane &lane, bool started)
     fleetLog("finish") << lane.where << (started ? "done" : "not started");
     emit q->sequenceFinished(lane.where, started);
     if (!lane.queue.empty() && !lane.running && !lane.scheduled)
-        scheduleLane(lane, qMax(lane.readyAtNs, steadyNowNs()));
+        scheduleLane(lane, qMax(lane.pacer.readyAtNs(), steadyNowNs()));
     if (pending == 0)
         emit q->idle();
 }
@@ -239,12 +219,11 @@ void FleetLink::Private::dropQueued(Lane &lane)
 
 void FleetLink::Private::takeReply(const QString &from, const QByteArray &data)
 {
-    const QByteArray line = PumpProtocol::upperCased(data);
-    if (!PumpProtocol::isReply(line))
+    ProgramProfile::RoutedReply routed;
+    if (!profile.routeReply(data, &routed))
         return;
-    const PumpProtocol::Reply reply = PumpProtocol::splitReply(line);
-    int index = -1;
-    const ProgramProfile::ReplyKind kind = profile.classifyReply(reply.mnemonic, &index);
+    const PumpProtocol::Reply &reply = routed.reply;
+    const ProgramProfile::ReplyKind kind = routed.kind;
     const auto it = lanes.find(from);
     Lane *lane = it == lanes.end() ? nullptr : &it->second;
     if (kind == ProgramProfile::ReplyKind::Identity) {
@@ -267,7 +246,7 @@ void FleetLink::Private::takeReply(const QString &from, const QByteArray &data)
     }
     const QString value = QString::fromUtf8(reply.value);
     fleetLog("reply") << lane->where << "Command:" << mnemonic << "Value: " << value;
-    emit q->settingReceived(lane->where, index, value);
+    emit q->settingReceived(lane->where, routed.settingIndex, value);
 }
 
 void FleetLink::Private::answered(Lane &lane)
@@ -275,12 +254,8 @@ void FleetLink::Private::answered(Lane &lane)
     if (!serial || !lane.awaitingAnswer)
         return;
     lane.awaitingAnswer = false;
-    const qint64 now = steadyNowNs();
-    if (lane.readyAtNs <= now)
-        return;
-    lane.readyAtNs = now;
-    if (lane.scheduled) {
-        scheduleLane(lane, now);
+    if (lane.pacer.answered() && lane.scheduled) {
+        scheduleLane(lane, lane.pacer.readyAtNs());
         armTimer();
     }
 }
@@ -315,7 +290,7 @@ bool FleetLink::openEthernet()
         d->udp = std::make_unique<FleetUdpTransport>();
         connect(d->udp.get(), &FleetUdpTransport::datagramReceived, this,
                 [this](const QHostAddress &sender, const QByteArray &data) {
-                    d->takeReply(addressKey(sender), data);
+                    d->takeReply(plainAddress(sender), data);
                 });
     }
     if (!d->udp->open()) {

@@ -1,20 +1,10 @@
 #include "fleettransport.h"
 
+#include "pumpdatagrams.h"
 #include "pumpdiscovery.h"
 #include "pumpserialline.h"
 
 #include <QNetworkDatagram>
-
-namespace {
-
-// A thousand pumps answering one broadcast, or a read step, at the same moment.
-constexpr int socketReceiveBufferBytes = 4 * 1024 * 1024;
-
-// A flood must not hold the event loop and with it every pump's pacing: only this
-// many datagrams are taken per notification; the rest notify again next turn.
-constexpr int datagramsPerNotification = 256;
-
-} // namespace
 
 FleetUdpTransport::FleetUdpTransport(QObject *parent)
     : QObject(parent)
@@ -26,11 +16,7 @@ bool FleetUdpTransport::open()
 {
     if (socket.state() == QAbstractSocket::BoundState)
         return true;
-    if (!socket.bind(QHostAddress(QHostAddress::AnyIPv4), 0))
-        return false;
-    socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                           socketReceiveBufferBytes);
-    return true;
+    return PumpDatagrams::bindForPumps(socket);
 }
 
 bool FleetUdpTransport::send(const QHostAddress &pump, const QByteArray &frame)
@@ -42,13 +28,9 @@ void FleetUdpTransport::broadcastIdentityQuery() { PumpDiscovery::broadcastIdent
 
 void FleetUdpTransport::readDatagrams()
 {
-    int handled = 0;
-    while (socket.hasPendingDatagrams() && handled < datagramsPerNotification) {
-        const QNetworkDatagram datagram = socket.receiveDatagram();
-        ++handled;
-        if (datagram.isValid())
-            emit datagramReceived(datagram.senderAddress(), datagram.data());
-    }
+    PumpDatagrams::drain(socket, [this](const QNetworkDatagram &datagram) {
+        emit datagramReceived(datagram.senderAddress(), datagram.data());
+    });
 }
 
 FleetSerialTransport::FleetSerialTransport(QObject *parent)
@@ -82,11 +64,7 @@ void FleetSerialTransport::readReplies()
 
 void FleetSerialTransport::handleError(QSerialPort::SerialPortError error)
 {
-    // A device that fails to read or write is gone and would fail again on every
-    // turn of the event loop: it is closed once and reported once.
-    const bool deviceFailed = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
-        || error == QSerialPort::WriteError;
-    if (!deviceFailed || !port.isOpen())
+    if (!PumpSerialLine::isDeviceFailure(error) || !port.isOpen())
         return;
     const QString reason = port.errorString();
     port.close();

@@ -1,5 +1,6 @@
 #include "ipv4address.h"
 
+#include <QHostAddress>
 #include <QStringList>
 
 QString canonicalIPv4(const QString &typed)
@@ -22,4 +23,11 @@ QString canonicalIPv4(const QString &typed)
         canonical.append(QString::number(value));
     }
     return canonical.join(QLatin1Char('.'));
+}
+
+QString plainAddress(const QHostAddress &address)
+{
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
 }

@@ -4,20 +4,26 @@
 
 namespace {
 
-SettingSpec assignment(const char *mnemonic)
+SettingDescription assignment(const char *mnemonic)
 {
     return { mnemonic, SettingKind::Assignment, 0, false };
 }
-SettingSpec address(const char *mnemonic) { return { mnemonic, SettingKind::Address, 0, false }; }
-SettingSpec digits(const char *mnemonic, int maxDigits, bool mayBeSigned = false)
+SettingDescription address(const char *mnemonic)
+{
+    return { mnemonic, SettingKind::Address, 0, false };
+}
+SettingDescription digits(const char *mnemonic, int maxDigits, bool mayBeSigned = false)
 {
     return { mnemonic, SettingKind::Digits, maxDigits, mayBeSigned };
 }
-SettingSpec onOff(const char *mnemonic) { return { mnemonic, SettingKind::Switch, 0, false }; }
-SettingSpec secret(const char *mnemonic) { return { mnemonic, SettingKind::Key, 0, false }; }
+SettingDescription onOff(const char *mnemonic)
+{
+    return { mnemonic, SettingKind::Switch, 0, false };
+}
+SettingDescription secret(const char *mnemonic) { return { mnemonic, SettingKind::Key, 0, false }; }
 
 // The six IP settings open the table of both network programs.
-QVector<SettingSpec> ipSettings()
+QVector<SettingDescription> ipSettings()
 {
     return { assignment("NAM"), address("NIP"), address("NSM"),
              address("NDG"),    address("ND1"), address("ND2") };
@@ -25,10 +31,10 @@ QVector<SettingSpec> ipSettings()
 
 } // namespace
 
-ProgramProfile::ProgramProfile(QString name, QVector<SettingSpec> settings, bool reads,
+ProgramProfile::ProgramProfile(QString name, QVector<SettingDescription> settings, bool reads,
                                bool pauseAfterLast, QVector<QByteArray> quietReplies)
     : profileName(std::move(name))
-    , settingSpecs(std::move(settings))
+    , settingDescriptions(std::move(settings))
     , reads(reads)
     , pauseAfterLast(pauseAfterLast)
     , quietMnemonics(std::move(quietReplies))
@@ -41,8 +47,9 @@ const ProgramProfile &ProgramProfile::network()
     static const ProgramProfile profile(
         QStringLiteral("network"),
         ipSettings()
-            + QVector<SettingSpec> { digits("NTT", 3), digits("NUH", 2, true), digits("NUM", 2),
-                                     onOff("NCM"), onOff("NBT"), onOff("NTN"), digits("NPA", 3) },
+            + QVector<SettingDescription> { digits("NTT", 3), digits("NUH", 2, true),
+                                            digits("NUM", 2), onOff("NCM"), onOff("NBT"),
+                                            onOff("NTN"), digits("NPA", 3) },
         true, false, { "NUO" });
     return profile;
 }
@@ -73,8 +80,8 @@ const ProgramProfile *ProgramProfile::byName(const QString &name)
 
 int ProgramProfile::indexOf(const QByteArray &mnemonic) const
 {
-    for (int i = 0; i < settingSpecs.size(); ++i) {
-        if (settingSpecs.at(i).mnemonic == mnemonic)
+    for (int i = 0; i < settingDescriptions.size(); ++i) {
+        if (settingDescriptions.at(i).mnemonic == mnemonic)
             return i;
     }
     return -1;
@@ -97,12 +104,31 @@ ProgramProfile::ReplyKind ProgramProfile::classifyReply(const QByteArray &mnemon
     return ReplyKind::Unknown;
 }
 
+int ProgramProfile::pauseAfterFrameMs(int index, int count, bool isWrite) const
+{
+    const bool last = index + 1 >= count;
+    if (last && (isWrite || !pauseAfterLast))
+        return 0;
+    return PumpProtocol::framePauseMs;
+}
+
+bool ProgramProfile::routeReply(const QByteArray &raw, RoutedReply *routed) const
+{
+    const QByteArray line = PumpProtocol::upperCased(raw);
+    if (!PumpProtocol::isReply(line))
+        return false;
+    routed->reply = PumpProtocol::splitReply(line);
+    routed->settingIndex = -1;
+    routed->kind = classifyReply(routed->reply.mnemonic, &routed->settingIndex);
+    return true;
+}
+
 QVector<QByteArray> ProgramProfile::queryFrames() const
 {
     QVector<QByteArray> frames;
     if (!reads)
         return frames;
-    for (const SettingSpec &setting : settingSpecs)
+    for (const SettingDescription &setting : settingDescriptions)
         frames.append(PumpProtocol::queryFrame(setting.mnemonic.constData()));
     return frames;
 }
@@ -110,9 +136,9 @@ QVector<QByteArray> ProgramProfile::queryFrames() const
 QVector<QByteArray> ProgramProfile::writeFrames(const QStringList &values) const
 {
     QVector<QByteArray> frames;
-    for (int i = 0; i < settingSpecs.size(); ++i)
-        frames.append(
-            PumpProtocol::setFrame(settingSpecs.at(i).mnemonic.constData(), values.value(i)));
+    for (int i = 0; i < settingDescriptions.size(); ++i)
+        frames.append(PumpProtocol::setFrame(settingDescriptions.at(i).mnemonic.constData(),
+                                             values.value(i)));
     frames.append(PumpProtocol::saveFrame());
     return frames;
 }

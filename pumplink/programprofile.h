@@ -1,6 +1,8 @@
 #ifndef PROGRAMPROFILE_H
 #define PROGRAMPROFILE_H
 
+#include "pumpprotocol.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ enum class SettingKind {
     Key, // free text that is a secret: never shown, never logged
 };
 
-struct SettingSpec
+struct SettingDescription
 {
     QByteArray mnemonic;
     SettingKind kind = SettingKind::Digits;
@@ -45,8 +47,8 @@ public:
     static const ProgramProfile *byName(const QString &name);
 
     QString name() const { return profileName; }
-    const QVector<SettingSpec> &settings() const { return settingSpecs; }
-    int settingCount() const { return settingSpecs.size(); }
+    const QVector<SettingDescription> &settings() const { return settingDescriptions; }
+    int settingCount() const { return settingDescriptions.size(); }
     // Replies the pump volunteers that this program drops without a word.
     const QVector<QByteArray> &quietReplies() const { return quietMnemonics; }
     // The index of the setting with this mnemonic, or -1.
@@ -56,10 +58,27 @@ public:
     bool readsSettings() const { return reads; }
     // The IP tool's pump needs the pause after its last answer as well.
     bool pausesAfterLastQuery() const { return pauseAfterLast; }
+    // The pause a pump needs after frame `index` of an Ethernet sequence of `count`
+    // frames: PumpProtocol::framePauseMs after every frame but the last. After the
+    // last, a write needs none (the pump restarts on its save frame), and a read
+    // rests only where pausesAfterLastQuery() says so.
+    int pauseAfterFrameMs(int index, int count, bool isWrite) const;
 
     // How a reply with this (upper-case) mnemonic is taken; for a setting,
     // *settingIndex receives its index.
     ReplyKind classifyReply(const QByteArray &mnemonic, int *settingIndex = nullptr) const;
+
+    // A reply line as every link takes it in: upper-cased, taken apart, and classified.
+    struct RoutedReply
+    {
+        ReplyKind kind = ReplyKind::Unknown;
+        int settingIndex = -1;
+        PumpProtocol::Reply reply;
+    };
+    // Routes one raw reply, a datagram or a line cut from the serial stream. Anything
+    // from the wire is welcome: false for a line too short to carry a mnemonic, which
+    // every link drops without a word.
+    bool routeReply(const QByteArray &raw, RoutedReply *routed) const;
 
     // The read sequence: one query frame per setting, or none in a write-only program.
     QVector<QByteArray> queryFrames() const;
@@ -68,11 +87,11 @@ public:
     QVector<QByteArray> writeFrames(const QStringList &values) const;
 
 private:
-    ProgramProfile(QString name, QVector<SettingSpec> settings, bool reads, bool pauseAfterLast,
-                   QVector<QByteArray> quietReplies);
+    ProgramProfile(QString name, QVector<SettingDescription> settings, bool reads,
+                   bool pauseAfterLast, QVector<QByteArray> quietReplies);
 
     QString profileName;
-    QVector<SettingSpec> settingSpecs;
+    QVector<SettingDescription> settingDescriptions;
     bool reads;
     bool pauseAfterLast;
     QVector<QByteArray> quietMnemonics;

@@ -1,6 +1,7 @@
 #include "pumpmanager.h"
 
-#include "commandset.h"
+#include "programbinding.h"
+#include "pumpdatagrams.h"
 #include "pumpdiscovery.h"
 #include "pumplog.h"
 #include "pumpserialline.h"
@@ -11,17 +12,6 @@
 #include <QSerialPortInfo>
 
 namespace {
-
-// Each serial frame waits at most this long to be written and as long again for
-// the pump's answer, which is handled inside that wait.
-constexpr int serialWaitMs = 100;
-
-// A flood of datagrams must not hold the window's thread: only this many are
-// handled per notification before the event loop runs again.
-constexpr int datagramsPerNotification = 64;
-
-// Large enough for a thousand pumps answering one broadcast at the same moment.
-constexpr int socketReceiveBufferBytes = 4 * 1024 * 1024;
 
 // How often a destructor waiting for a pacing worker delivers the frames it hands over.
 constexpr unsigned long workerDrainIntervalMs = 5;
@@ -42,7 +32,7 @@ PumpManager::PumpManager(QObject *parent)
     auto *worker = new PumpWorker;
     worker->moveToThread(&workerThread);
     connect(&workerThread, &QThread::finished, worker, &QObject::deleteLater);
-    if (CommandSet::readsSettings())
+    if (ProgramBinding::readsSettings())
         connect(this, &PumpManager::startGetWorker, worker, &PumpWorker::getWorker);
     connect(this, &PumpManager::startSetWorker, worker, &PumpWorker::setWorker);
     connect(worker, &PumpWorker::setWorkerFinished, this, &PumpManager::on_setWorker_finished);
@@ -156,10 +146,8 @@ void PumpManager::searchPumps()
 
 void PumpManager::broadcastIdentityQuery()
 {
-    if (!udpSocket.bind(QHostAddress(QHostAddress::AnyIPv4), 0))
+    if (!PumpDatagrams::bindForPumps(udpSocket))
         return;
-    udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                              socketReceiveBufferBytes);
     PumpDiscovery::broadcastIdentityQuery(udpSocket);
 }
 
@@ -174,7 +162,7 @@ void PumpManager::getPumpSettings(QString port)
         managerLog("getPumpSettings") << "Serial Port" << port << "is not open";
         return;
     }
-    sendSerialSequence(CommandSet::queryFrames());
+    sendSerialSequence(ProgramBinding::queryFrames());
 }
 
 bool PumpManager::setPumpSettings(PUMP_MODEL_T pump)
@@ -188,7 +176,7 @@ bool PumpManager::setPumpSettings(PUMP_MODEL_T pump)
     if (!serialPort.isOpen())
         return false;
     // A port lost before the save frame left has not delivered the settings.
-    const bool delivered = sendSerialSequence(CommandSet::writeFrames(pump));
+    const bool delivered = sendSerialSequence(ProgramBinding::writeFrames(pump));
     closeSerialPort();
     if (!delivered)
         return false;
@@ -203,9 +191,9 @@ bool PumpManager::sendSerialSequence(const QVector<QByteArray> &frames)
         if (!serialPort.isOpen())
             return false;
         serialPort.write(frame);
-        serialPort.waitForBytesWritten(serialWaitMs);
+        serialPort.waitForBytesWritten(PumpSerialLine::frameWaitMs);
         // The pump's answer is handled by readSerialData inside this wait.
-        serialPort.waitForReadyRead(serialWaitMs);
+        serialPort.waitForReadyRead(PumpSerialLine::frameWaitMs);
     }
     return serialPort.isOpen();
 }
@@ -213,9 +201,8 @@ bool PumpManager::sendSerialSequence(const QVector<QByteArray> &frames)
 void PumpManager::socketConnected()
 {
     managerLog("socketConnected") << udpSocket.peerAddress();
-    udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                              socketReceiveBufferBytes);
-    if (CommandSet::readsSettings())
+    PumpDatagrams::enlargeReceiveBuffer(udpSocket);
+    if (ProgramBinding::readsSettings())
         emit startGetWorker(&udpSocket);
 }
 
@@ -225,17 +212,10 @@ void PumpManager::socketBytesWritten(qint64) { }
 
 void PumpManager::readSocketDatagrams()
 {
-    // Whatever is left for later keeps the socket readable, so its notification
-    // comes again on the next turn of the event loop. Reading only here, never from
-    // a call of our own, keeps every notification matched by a read: the socket
-    // stops notifying after one that finds nothing to read.
-    int handled = 0;
-    while (udpSocket.hasPendingDatagrams() && handled < datagramsPerNotification) {
-        const QNetworkDatagram datagram = udpSocket.receiveDatagram();
-        ++handled;
+    PumpDatagrams::drain(udpSocket, [this](const QNetworkDatagram &datagram) {
         if (!ignoreReplies)
-            takeReply(datagram.data());
-    }
+            parsePumpResponse(datagram.data().toStdString());
+    });
 }
 
 void PumpManager::writeSerialData(QByteArray data) { serialPort.write(data); }
@@ -249,24 +229,13 @@ void PumpManager::readSerialData()
     }
     const QVector<QByteArray> replies = serialFramer.feed(chunk);
     for (const QByteArray &reply : replies)
-        takeReply(reply);
-}
-
-void PumpManager::takeReply(const QByteArray &line)
-{
-    const QByteArray upper = PumpProtocol::upperCased(line);
-    if (PumpProtocol::isReply(upper))
-        parsePumpResponse(upper.toStdString());
+        parsePumpResponse(reply.toStdString());
 }
 
 void PumpManager::handleError(QSerialPort::SerialPortError error)
 {
-    // A device that fails to read or write is gone (unplugged, or its other end
-    // closed) and would report the same failure on every turn of the event loop.
-    // It is closed once, with one line; the next search or selection opens it again.
-    const bool deviceFailed = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
-        || error == QSerialPort::WriteError;
-    if (!deviceFailed || !serialPort.isOpen())
+    // The next search or selection opens the port again.
+    if (!PumpSerialLine::isDeviceFailure(error) || !serialPort.isOpen())
         return;
     managerLog("handleError") << "Serial Port" << serialPort.portName()
                               << "lost:" << serialPort.errorString();
@@ -288,5 +257,5 @@ void PumpManager::on_setWorker_finished()
 
 void PumpManager::parsePumpResponse(std::string response)
 {
-    CommandSet::deliverReply(*this, QByteArray::fromStdString(response));
+    ProgramBinding::deliverReply(*this, QByteArray::fromStdString(response));
 }

@@ -18,6 +18,9 @@ enum class SerialPortNaming { Windows, Other };
 
 // The one object through which a window talks to pumps. It owns both transports
 // and the thread that paces Ethernet sequences, and answers only through signals.
+// Its signals and slots, in their order, are the windows' fixed interface; that is
+// why serialPortReady, socketBytesWritten, writeSerialData and serialBytesWritten
+// stay, although nothing emits, connects or calls them.
 class PumpManager : public QObject
 {
     Q_OBJECT
@@ -81,8 +84,8 @@ private slots:
     void on_setWorker_finished();
 
 private:
+    // Takes one reply as it came, a datagram or a line cut from the serial stream.
     void parsePumpResponse(std::string response);
-    void takeReply(const QByteArray &line);
     void closeSocket();
     void broadcastIdentityQuery();
     bool sendSerialSequence(const QVector<QByteArray> &frames);

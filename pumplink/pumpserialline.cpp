@@ -1,6 +1,5 @@
 #include "pumpserialline.h"
 
-#include <QSerialPort>
 #include <QString>
 
 namespace PumpSerialLine {
@@ -13,6 +12,12 @@ void configure(QSerialPort &port, const QString &portName)
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool isDeviceFailure(QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+        || error == QSerialPort::WriteError;
 }
 
 } // namespace PumpSerialLine

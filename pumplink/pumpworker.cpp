@@ -1,15 +1,12 @@
 #include "pumpworker.h"
 
-#include "commandset.h"
+#include "framepacer.h"
+#include "programbinding.h"
 #include "pumplog.h"
-#include "pumpprotocol.h"
 
-#include <QThread>
 #include <QUdpSocket>
 
 namespace {
-
-constexpr unsigned long framePauseMs = PumpProtocol::framePauseMs;
 
 // QUdpSocket may only be used on its own thread. The frame is handed over there
 // and the worker waits until it has left, from the very socket that receives the
@@ -40,6 +37,20 @@ bool isConnected(QUdpSocket *socket)
     return connected;
 }
 
+// Sends one sequence, each frame no sooner than the pump's pause after the one
+// before it, and waits out the pause after the last frame where the pump needs one.
+void sendPaced(QUdpSocket *socket, const QVector<QByteArray> &frames, bool isWrite)
+{
+    FramePacer pacer;
+    for (int i = 0; i < frames.size(); ++i) {
+        pacer.waitUntilReady();
+        sendFrame(socket, frames.at(i));
+        pacer.frameLeft(ProgramBinding::pauseAfterFrameMs(i, frames.size(), isWrite)
+                        * FramePacer::nsPerMs);
+    }
+    pacer.waitUntilReady();
+}
+
 } // namespace
 
 PumpWorker::PumpWorker(QObject *parent)
@@ -53,25 +64,12 @@ void PumpWorker::getWorker(QUdpSocket *socket)
     // behind it (a write, the next read).
     if (!socket || !isConnected(socket))
         return;
-    const QVector<QByteArray> frames = CommandSet::queryFrames();
-    for (int i = 0; i < frames.size(); ++i) {
-        if (i > 0)
-            QThread::msleep(framePauseMs);
-        sendFrame(socket, frames.at(i));
-    }
-    if (!frames.isEmpty() && CommandSet::pausesAfterLastQuery())
-        QThread::msleep(framePauseMs);
+    sendPaced(socket, ProgramBinding::queryFrames(), false);
 }
 
 void PumpWorker::setWorker(QUdpSocket *socket, PUMP_MODEL_T pump)
 {
     managerLog("setWorker");
-    const QVector<QByteArray> frames = CommandSet::writeFrames(pump);
-    for (int i = 0; i < frames.size(); ++i) {
-        sendFrame(socket, frames.at(i));
-        // The save frame is last and needs no pause: the pump restarts on it.
-        if (i + 1 < frames.size())
-            QThread::msleep(framePauseMs);
-    }
+    sendPaced(socket, ProgramBinding::writeFrames(pump), true);
     emit setWorkerFinished();
 }

@@ -17,7 +17,7 @@ bool isDigit(QChar character)
 
 // The form's mask is maxDigits optional digits ("999", "99"), behind one more
 // position that takes a digit or a sign when the value may be signed ("#99").
-bool fitsDigitsMask(const SettingSpec &setting, const QString &text)
+bool fitsDigitsMask(const SettingDescription &setting, const QString &text)
 {
     int digitsAllowed = setting.maxDigits;
     int start = 0;
@@ -36,7 +36,7 @@ bool fitsDigitsMask(const SettingSpec &setting, const QString &text)
     return true;
 }
 
-QString maskText(const SettingSpec &setting)
+QString maskText(const SettingDescription &setting)
 {
     if (setting.mayBeSigned)
         return QStringLiteral("a sign or digit and up to %1 more digits").arg(setting.maxDigits);
@@ -71,7 +71,7 @@ bool hasControlCharacter(const QString &text)
     return false;
 }
 
-bool admit(const SettingSpec &setting, const QString &typed, QString *sent, QString *problem)
+bool admit(const SettingDescription &setting, const QString &typed, QString *sent, QString *problem)
 {
     const QString name = QString::fromLatin1(setting.mnemonic);
     if (hasControlCharacter(typed)) {
@@ -122,7 +122,7 @@ bool admit(const SettingSpec &setting, const QString &typed, QString *sent, QStr
     return false;
 }
 
-bool keepReported(const SettingSpec &setting, const QString &reported, QString *sent)
+bool keepReported(const SettingDescription &setting, const QString &reported, QString *sent)
 {
     switch (setting.kind) {
     case SettingKind::Assignment:
@@ -141,7 +141,7 @@ bool keepReported(const SettingSpec &setting, const QString &reported, QString *
     return admit(setting, reported, sent, &problem);
 }
 
-bool holds(const SettingSpec &setting, const QString &sent, const QString &held, Held as)
+bool holds(const SettingDescription &setting, const QString &sent, const QString &held, Held as)
 {
     switch (setting.kind) {
     case SettingKind::Assignment:
@@ -165,7 +165,7 @@ bool reportsOn(const QString &reported) { return reported == reportedOn; }
 
 bool assignsStatic(const QString &sent) { return sent == staticAssignment; }
 
-QString shown(const SettingSpec &setting, const QString &sent)
+QString shown(const SettingDescription &setting, const QString &sent)
 {
     switch (setting.kind) {
     case SettingKind::Switch:

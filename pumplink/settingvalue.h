@@ -18,12 +18,12 @@ namespace SettingValue {
 // address is four decimal groups 0-255, sent without leading zeros; digits are what
 // the form's mask admits. Any control character is refused: it would end or forge
 // a frame on the wire.
-bool admit(const SettingSpec &setting, const QString &typed, QString *sent, QString *problem);
+bool admit(const SettingDescription &setting, const QString &typed, QString *sent, QString *problem);
 
 // What a window that read `reported` would send back unchanged into *sent: "DHCP"
 // stays, anything else is "Static"; "ON" is on, anything else off; other text must
 // itself be admissible. False when it is not (a pump holding a value no form takes).
-bool keepReported(const SettingSpec &setting, const QString &reported, QString *sent);
+bool keepReported(const SettingDescription &setting, const QString &reported, QString *sent);
 
 // How the value a pump holds is given to holds().
 enum class Held {
@@ -39,7 +39,7 @@ enum class Held {
 // command line; the two differ only in what they have at hand (see Held): switches
 // and assignments by their words, addresses by their numbers, and digits by their
 // number in a report but by their text on a form.
-bool holds(const SettingSpec &setting, const QString &sent, const QString &held,
+bool holds(const SettingDescription &setting, const QString &sent, const QString &held,
            Held as = Held::Reported);
 
 // How a pump's report is taken where a form has only two choices: the assignment is
@@ -51,7 +51,7 @@ bool reportsOn(const QString &reported);
 bool assignsStatic(const QString &sent);
 
 // `sent` as a person reads it: the switches without their CR; a key never.
-QString shown(const SettingSpec &setting, const QString &sent);
+QString shown(const SettingDescription &setting, const QString &sent);
 
 // What a switch sends: "On" or "Off" with a CR of its own, which the pump takes as
 // the end of the value; the frame adds its CR behind it.

@@ -14,7 +14,7 @@ class QWidget;
 struct FormField
 {
     // The profile's description of the setting: mnemonic, kind and mask.
-    const SettingSpec *setting;
+    const SettingDescription *setting;
     QWidget *editor;
     // What the technician calls the setting, in messages about it.
     const char *title;

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "identity.h"
 #include "placeholderpainter.h"
 #include "textfitter.h"
@@ -78,7 +78,7 @@ MainWindow::~MainWindow() { delete ui; }
 void MainWindow::connectFeedback()
 {
     const QVector<FormField> readFields
-        = CommandSet::readsSettings() ? form.fields() : QVector<FormField>();
+        = ProgramBinding::readsSettings() ? form.fields() : QVector<FormField>();
     feedback = new WindowFeedback(readFields, ui->centralWidget, this);
     restartOverlayText = ui->labelSpinner_text->text();
     connect(&pumpManager, &PumpManager::serialPortOpenFailed, feedback,
@@ -275,7 +275,7 @@ void MainWindow::on_pump_selected(int idx)
     }
     // Cleared first, so the previous pump's values never stay on screen.
     enableForm();
-    const int queryFrames = CommandSet::queryFrames().size();
+    const int queryFrames = ProgramBinding::queryFrames().size();
     if (ui->dropDownConnection->currentIndex() != 0) {
         const QString port = ui->dropDownConnection->currentText();
         feedback->readStarted(queryFrames, true, port);

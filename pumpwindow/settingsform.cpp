@@ -1,7 +1,7 @@
 #include "settingsform.h"
 #include "ui_mainwindow.h"
 
-#include "commandset.h"
+#include "programbinding.h"
 #include "ipv4address.h"
 #include "settingvalue.h"
 #include "windowlog.h"
@@ -42,7 +42,7 @@ const char *settingTitle(const QByteArray &mnemonic)
 
 // The designer forms name each editor after its setting: "dropDownNAM",
 // "lineEdit_NIP", and a switch after the mnemonic's last two letters, "cmSlider".
-QString editorName(const SettingSpec &setting)
+QString editorName(const SettingDescription &setting)
 {
     const QString mnemonic = QString::fromLatin1(setting.mnemonic);
     switch (setting.kind) {
@@ -62,7 +62,7 @@ QString editorName(const SettingSpec &setting)
 QVector<FormField> formTable(Ui::MainWindow *ui)
 {
     QVector<FormField> table;
-    for (const SettingSpec &setting : CommandSet::profile().settings()) {
+    for (const SettingDescription &setting : ProgramBinding::profile().settings()) {
         const QString name = editorName(setting);
         auto *editor = ui->centralWidget->findChild<QWidget *>(name);
         if (!editor)
@@ -74,7 +74,7 @@ QVector<FormField> formTable(Ui::MainWindow *ui)
 
 QString PUMP_MODEL_T::*recordField(const QByteArray &mnemonic)
 {
-    for (const CommandSet::Setting &setting : CommandSet::settings()) {
+    for (const ProgramBinding::Setting &setting : ProgramBinding::settings()) {
         if (mnemonic == setting.mnemonic)
             return setting.field;
     }

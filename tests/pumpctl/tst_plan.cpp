@@ -311,7 +311,7 @@ void TestPlan::reportsAreComparedAsTheWindowsShowThem()
     QFETCH(QString, holdsSent);
     QFETCH(bool, holds);
     const ProgramProfile &network = ProgramProfile::network();
-    const SettingSpec &setting = network.settings().at(network.indexOf(mnemonic.toLatin1()));
+    const SettingDescription &setting = network.settings().at(network.indexOf(mnemonic.toLatin1()));
     QString kept;
     QCOMPARE(SettingValue::keepReported(setting, reported, &kept), !keptAs.isNull());
     if (!keptAs.isNull())

@@ -92,7 +92,7 @@ QStringList expectedRow(const QString &label, const SimulatedPumpConfig &pump,
                         const ProgramProfile &profile)
 {
     QStringList row { label };
-    for (const SettingSpec &setting : profile.settings())
+    for (const SettingDescription &setting : profile.settings())
         row.append(QString::fromUtf8(pump.settings.value(setting.mnemonic)).toUpper());
     return row;
 }
@@ -100,7 +100,7 @@ QStringList expectedRow(const QString &label, const SimulatedPumpConfig &pump,
 QStringList header(const ProgramProfile &profile)
 {
     QStringList columns { QStringLiteral("pump") };
-    for (const SettingSpec &setting : profile.settings())
+    for (const SettingDescription &setting : profile.settings())
         columns.append(QString::fromLatin1(setting.mnemonic));
     return columns;
 }

@@ -78,6 +78,43 @@ public:
     QMap<QString, QMap<QByteArray, QString>> settings;
 };
 
+// Stamps every frame FleetLink logs as sent, by pump, at the moment it logs it: just
+// after the frame was handed to the system, before its pause begins.
+class SendStamps
+{
+public:
+    SendStamps()
+    {
+        instance() = this;
+        QLoggingCategory::setFilterRules(QStringLiteral("pump.fleet.debug=true"));
+        previous = qInstallMessageHandler(&SendStamps::handle);
+    }
+    ~SendStamps()
+    {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QStringLiteral("pump.fleet.debug=false"));
+        instance() = nullptr;
+    }
+    QMap<QString, QVector<qint64>> sentNs;
+
+private:
+    static SendStamps *&instance()
+    {
+        static SendStamps *current = nullptr;
+        return current;
+    }
+    static void handle(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        const qint64 now = steadyNowNs();
+        const QString prefix = QStringLiteral("[FleetLink] send () \"");
+        if (!message.startsWith(prefix) || message.contains(QLatin1String("not sent")))
+            return;
+        const QString where = message.mid(prefix.size()).section(QLatin1Char('"'), 0, 0);
+        instance()->sentNs[where].append(now);
+    }
+    QtMessageHandler previous = nullptr;
+};
+
 const QStringList networkValues
     = { "Static", "10.9.8.7", "255.0.0.0", "10.0.0.1", "1.1.1.1", "", "45",
         "+01",    "00",       "Off\r",     "On\r",     "Off\r",   "7" };
@@ -97,6 +134,8 @@ private slots:
     void writeSendsEveryFrameAndTheSave();
     void silentPumpsDisturbNoOthers();
     void strangersAreNotHeard();
+    void sendStampsHoldThePause();
+    void pumpNamedByMappedAddress();
     void stopStartingFinishesWritesOnTheWire();
     void searchHearsEveryPump();
     void serialLine();
@@ -272,6 +311,65 @@ void TestFleetLink::strangersAreNotHeard()
     QCOMPARE(log.settings.keys(), QStringList({ addressOf(0) }));
     QCOMPARE(log.settings.value(addressOf(0)).value("NAM"), QStringLiteral("STATIC"));
     QCOMPARE(identities.count(), 0);
+}
+
+// From the moments the frames left, with no allowance for a late receiver: every
+// frame to a pump its full pause after the one before, across the IP tool's rest
+// after its read and into the write that follows.
+void TestFleetLink::sendStampsHoldThePause()
+{
+    constexpr int pumpCount = 20;
+    auto sim = startSimulator(numberedPumps(pumpCount));
+    QVERIFY(sim);
+    const ProgramProfile &profile = ProgramProfile::ip();
+    QVERIFY(profile.pausesAfterLastQuery());
+    FleetLink link(profile);
+    QVERIFY(link.openEthernet());
+    SendStamps stamps;
+    const QStringList values = networkValues.mid(0, profile.settingCount());
+    for (int i = 0; i < pumpCount; ++i) {
+        link.read(addressOf(i));
+        link.write(addressOf(i), values);
+    }
+    QVERIFY(runUntil([&] { return link.pendingSequences() == 0; }, 5000));
+
+    const qint64 pauseNs = PumpProtocol::framePauseMs * 1000000LL;
+    const int frameCount = profile.settingCount() + profile.writeFrames(values).size();
+    QCOMPARE(stamps.sentNs.size(), pumpCount);
+    for (int i = 0; i < pumpCount; ++i) {
+        const QVector<qint64> sent = stamps.sentNs.value(addressOf(i));
+        QCOMPARE(sent.size(), frameCount);
+        for (int k = 1; k < sent.size(); ++k) {
+            const qint64 gapNs = sent.at(k) - sent.at(k - 1);
+            QVERIFY2(
+                gapNs >= pauseNs,
+                qPrintable(
+                    QStringLiteral("pump %1, frame %2: %3 ms").arg(i).arg(k).arg(gapNs / 1e6)));
+        }
+    }
+}
+
+// A pump may be named by its IPv4-mapped IPv6 address: its frames go to its IPv4
+// address, and its answers, which come from there, reach it under that name.
+void TestFleetLink::pumpNamedByMappedAddress()
+{
+    auto sim = startSimulator(numberedPumps(2));
+    QVERIFY(sim);
+    const ProgramProfile &profile = ProgramProfile::network();
+    FleetLink link(profile);
+    QVERIFY(link.openEthernet());
+    SettingLog log(link, profile);
+    QSignalSpy finished(&link, &FleetLink::sequenceFinished);
+    const QString mapped = QStringLiteral("::ffff:") + addressOf(1);
+    link.read(mapped);
+    QVERIFY(runUntil([&] { return link.pendingSequences() == 0; }, 5000));
+    runFor(100);
+
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toString(), mapped);
+    QCOMPARE(frameBytes(framesOf(sim->frames(), 1)), listOf(profile.queryFrames()));
+    QCOMPARE(log.settings.keys(), QStringList({ mapped }));
+    QCOMPARE(log.settings.value(mapped).value("NPA"), QStringLiteral("1"));
 }
 
 void TestFleetLink::stopStartingFinishesWritesOnTheWire()

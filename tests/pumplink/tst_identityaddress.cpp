@@ -1,6 +1,7 @@
 #include "ipv4address.h"
 #include "identity.h"
 
+#include <QHostAddress>
 #include <QtTest>
 
 class TestIdentityAddress : public QObject
@@ -12,6 +13,8 @@ private slots:
     void identities();
     void addresses_data();
     void addresses();
+    void senderAddresses_data();
+    void senderAddresses();
 };
 
 void TestIdentityAddress::identities_data()
@@ -109,6 +112,36 @@ void TestIdentityAddress::addresses()
     const QString canonical = canonicalIPv4(typed);
     QCOMPARE(canonical.isNull(), sent.isNull());
     QCOMPARE(canonical, sent);
+}
+
+// A reply is matched to its pump by the plain address of its sender, however the
+// system reports an IPv4 sender.
+void TestIdentityAddress::senderAddresses_data()
+{
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("IPv4") << "127.0.0.2" << "127.0.0.2";
+    QTest::newRow("IPv4-mapped IPv6, as Windows sockets report it")
+        << "::ffff:127.0.0.2" << "127.0.0.2";
+    QTest::newRow("IPv4-mapped IPv6 in hexadecimal groups") << "::ffff:7f00:3" << "127.0.0.3";
+    QTest::newRow("mapped broadcast") << "::ffff:255.255.255.255" << "255.255.255.255";
+    QTest::newRow("IPv6 loopback stays IPv6") << "::1" << "::1";
+    QTest::newRow("IPv6 pump") << "fe80::1" << "fe80::1";
+    // Only the mapped form names an IPv4 pump: the old compatible form is an IPv6
+    // address, written as the toolkit writes it.
+    QTest::newRow("IPv4-compatible IPv6 is not mapped") << "::7f00:2" << "::127.0.0.2";
+}
+
+void TestIdentityAddress::senderAddresses()
+{
+    QFETCH(QString, sender);
+    QFETCH(QString, plain);
+    const QHostAddress address(sender);
+    QVERIFY(!address.isNull());
+    QCOMPARE(plainAddress(address), plain);
+    // The plain text names the same host, and is itself plain.
+    QVERIFY(QHostAddress(plain).isEqual(address, QHostAddress::ConvertV4MappedToIPv4));
+    QCOMPARE(plainAddress(QHostAddress(plain)), plain);
 }
 
 QTEST_APPLESS_MAIN(TestIdentityAddress)

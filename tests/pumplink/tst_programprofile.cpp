@@ -125,7 +125,7 @@ void TestProgramProfile::profilesAreFoundByName()
     QVERIFY(!ProgramProfile::byName("Network"));
     QVERIFY(!ProgramProfile::byName(""));
     QCOMPARE(ProgramProfile::network().settingCount(), 13);
-    const SettingSpec utcHours = ProgramProfile::network().settings().at(7);
+    const SettingDescription utcHours = ProgramProfile::network().settings().at(7);
     QCOMPARE(utcHours.mnemonic, QByteArray("NUH"));
     QVERIFY(utcHours.kind == SettingKind::Digits && utcHours.mayBeSigned
             && utcHours.maxDigits == 2);

@@ -1,4 +1,4 @@
-#include "commandset.h"
+#include "programbinding.h"
 #include "pumpfixtures.h"
 #include "pumpprotocol.h"
 #include "pumpsimulatorthread.h"
@@ -10,7 +10,8 @@
 #include <memory>
 
 // The worker paces one Ethernet sequence after another on its thread. A read that
-// can reach no pump must not hold up the sequence queued behind it.
+// can reach no pump must not hold up the sequence queued behind it, and no two frames
+// of a sequence leave less than the pump's pause apart.
 class TestPumpWorker : public QObject
 {
     Q_OBJECT
@@ -22,11 +23,37 @@ private slots:
 
     void writeBehindUnreachableReadStartsAtOnce_data();
     void writeBehindUnreachableReadStartsAtOnce();
+    void framesLeaveAtLeastThePauseApart();
 
 private:
     std::unique_ptr<PumpSimulatorThread> sim;
     std::unique_ptr<LogCapture> capture;
 };
+
+namespace {
+
+// A read and then a write, queued on a worker on a thread of its own as the manager
+// runs it, with the sockets on this thread. True when the write finished.
+bool readThenWrite(QUdpSocket *readWith, QUdpSocket *writeWith, const PUMP_MODEL_T &pump)
+{
+    QThread thread;
+    auto *worker = new PumpWorker;
+    worker->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
+    thread.start();
+    QMetaObject::invokeMethod(worker, [worker, readWith] { worker->getWorker(readWith); });
+    QMetaObject::invokeMethod(worker,
+                              [worker, writeWith, pump] { worker->setWorker(writeWith, pump); });
+    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
+    thread.quit();
+    // A sequence still running hands its frames to this thread; deliver them until it ends.
+    while (!thread.wait(5))
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    return done;
+}
+
+} // namespace
 
 void TestPumpWorker::initTestCase()
 {
@@ -66,31 +93,14 @@ void TestPumpWorker::writeBehindUnreachableReadStartsAtOnce()
     }
     QVERIFY(runUntil([&] { return writeSocket.state() == QAbstractSocket::ConnectedState; }, 1000));
 
-    // The worker on a thread of its own, as the manager runs it, with the socket on
-    // this thread.
-    QThread thread;
-    auto *worker = new PumpWorker;
-    worker->moveToThread(&thread);
-    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
-    QSignalSpy finished(worker, &PumpWorker::setWorkerFinished);
-    thread.start();
-
     QUdpSocket *readWith = readSocket == QLatin1String("none") ? nullptr : &unreachable;
     PUMP_MODEL_T pump;
     pump.am = QStringLiteral("Static");
     pump.ip = QStringLiteral("10.9.8.7");
     const qint64 queuedNs = steadyNowNs();
-    QMetaObject::invokeMethod(worker, [worker, readWith] { worker->getWorker(readWith); });
-    QMetaObject::invokeMethod(
-        worker, [worker, &writeSocket, pump] { worker->setWorker(&writeSocket, pump); });
-    const bool done = runUntil([&] { return finished.count() == 1; }, 5000);
-    thread.quit();
-    // A sequence still running hands its frames to this thread; deliver them until it ends.
-    while (!thread.wait(5))
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QVERIFY(done);
+    QVERIFY(readThenWrite(readWith, &writeSocket, pump));
 
-    const int writeFrames = CommandSet::writeFrames(pump).size();
+    const int writeFrames = ProgramBinding::writeFrames(pump).size();
     QVERIFY(runUntil([&] { return sim->frames().size() == writeFrames; }, 500));
     const QVector<ReceivedFrame> frames = sim->frames();
     // The read sent nothing and said so in the log; the write that waited behind it
@@ -105,6 +115,37 @@ void TestPumpWorker::writeBehindUnreachableReadStartsAtOnce()
     const double startMs = (frames.first().steadyNs - queuedNs) / 1e6;
     qInfo("the write's first frame left %.1f ms after it was queued", startMs);
     QVERIFY2(startMs < 600.0, qPrintable(QString::number(startMs)));
+}
+
+void TestPumpWorker::framesLeaveAtLeastThePauseApart()
+{
+    QUdpSocket socket;
+    socket.connectToHost(QHostAddress(QStringLiteral("127.0.0.2")), PumpProtocol::pumpPort);
+    QVERIFY(runUntil([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 1000));
+    // Stamped as each datagram is handed to the system, on this thread, which owns
+    // the socket: the moment a frame leaves, not when the pump gets to it.
+    QVector<qint64> sentNs;
+    connect(&socket, &QUdpSocket::bytesWritten, this, [&] { sentNs.append(steadyNowNs()); });
+
+    PUMP_MODEL_T pump;
+    pump.am = QStringLiteral("DHCP");
+    QVERIFY(readThenWrite(&socket, &socket, pump));
+
+    const int reads = ProgramBinding::queryFrames().size();
+    const int writes = ProgramBinding::writeFrames(pump).size();
+    QCOMPARE(sentNs.size(), reads + writes);
+    QVERIFY(runUntil([&] { return sim->frames().size() == reads + writes; }, 500));
+    const qint64 pauseNs = PumpProtocol::framePauseMs * 1000000LL;
+    for (int i = 1; i < sentNs.size(); ++i) {
+        // The write follows the network tool's read at once, as the windows pace it.
+        if (i == reads)
+            continue;
+        const qint64 gapNs = sentNs.at(i) - sentNs.at(i - 1);
+        QVERIFY2(gapNs >= pauseNs,
+                 qPrintable(QStringLiteral("frame %1 left %2 ms after the one before")
+                                .arg(i)
+                                .arg(gapNs / 1e6)));
+    }
 }
 
 QTEST_MAIN(TestPumpWorker)

@@ -18,7 +18,7 @@ private slots:
 
 namespace {
 
-const SettingSpec &settingOf(const QByteArray &mnemonic)
+const SettingDescription &settingOf(const QByteArray &mnemonic)
 {
     for (const ProgramProfile *profile : { &ProgramProfile::network(), &ProgramProfile::key() }) {
         const int index = profile->indexOf(mnemonic);
@@ -89,7 +89,7 @@ void TestSettingValue::holdsJudgesAReplyAndAFormEachAsTheyShowAValue()
     QFETCH(QString, held);
     QFETCH(bool, asReported);
     QFETCH(bool, onForm);
-    const SettingSpec &setting = settingOf(mnemonic);
+    const SettingDescription &setting = settingOf(mnemonic);
     QCOMPARE(SettingValue::holds(setting, sent, held), asReported);
     QCOMPARE(SettingValue::holds(setting, sent, held, SettingValue::Held::Reported), asReported);
     QCOMPARE(SettingValue::holds(setting, sent, held, SettingValue::Held::OnForm), onForm);

@@ -5,8 +5,9 @@
 
 #include <chrono>
 
-// The clock every received frame is stamped with; whoever compares their own
-// moments with a frame's arrival reads the same one.
+// The one clock of the pump links and the simulator: frames are paced on it, and the
+// simulator stamps every frame it receives with it, so a test compares the moments a
+// frame left and arrived on the same scale. It never jumps with the wall clock.
 inline qint64 steadyNowNs()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
