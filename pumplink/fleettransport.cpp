@@ -5,10 +5,29 @@
 
 #include <QNetworkDatagram>
 
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#endif
+
 namespace {
 
-// A thousand pumps answering one broadcast, or a read step, at the same moment.
-constexpr int socketReceiveBufferBytes = 4 * 1024 * 1024;
+// Ten thousand pumps answering one broadcast at the same moment: each small datagram
+// costs the system about a kilobyte of buffer.
+constexpr int socketReceiveBufferBytes = 32 * 1024 * 1024;
+
+// The system caps a plain request at its configured maximum; where pumpctl may exceed
+// it (as root, or in a network namespace of its own), it takes the whole size.
+void sizeReceiveBuffer(QUdpSocket &socket)
+{
+#ifdef Q_OS_LINUX
+    const int bytes = socketReceiveBufferBytes;
+    if (setsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes)
+        == 0)
+        return;
+#endif
+    socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                           socketReceiveBufferBytes);
+}
 
 // A flood must not hold the event loop and with it every pump's pacing: only this
 // many datagrams are taken per notification; the rest notify again next turn.
@@ -28,8 +47,7 @@ bool FleetUdpTransport::open()
         return true;
     if (!socket.bind(QHostAddress(QHostAddress::AnyIPv4), 0))
         return false;
-    socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                           socketReceiveBufferBytes);
+    sizeReceiveBuffer(socket);
     return true;
 }
 

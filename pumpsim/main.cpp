@@ -76,6 +76,8 @@ struct SimulatorOptions
     int pumps = 1;
     QHostAddress firstAddress;
     int restartMs = 0;
+    double lossPercent = 0;
+    quint32 lossSeed = 1;
     PumpFault fault = PumpFault::None;
     bool brand = false;
     bool serial = false;
@@ -102,6 +104,16 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
     const QCommandLineOption restartOption(
         QStringLiteral("restart-ms"), QStringLiteral("Silence after a save, in ms (default 5000)."),
         QStringLiteral("ms"), QStringLiteral("5000"));
+    const QCommandLineOption lossOption(
+        QStringLiteral("loss"),
+        QStringLiteral("Share of answers to settings queries that get lost, in percent "
+                       "(default 0)."),
+        QStringLiteral("percent"), QStringLiteral("0"));
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QStringLiteral("Seed of the generator that picks the lost answers (default 1): the "
+                       "same seed loses the same answers of the same run."),
+        QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("Fault of pump 0: %1.").arg(faultList()),
                                          QStringLiteral("name"), QStringLiteral("None"));
@@ -111,8 +123,8 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
                        "\"<name> @ <address> ...\"."));
     const QCommandLineOption logOption(QStringLiteral("log"),
                                        QStringLiteral("Print every received frame in hex."));
-    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, faultOption,
-                        brandOption, logOption });
+    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, lossOption,
+                        seedOption, faultOption, brandOption, logOption });
     parser.process(app);
 
     QTextStream err(stderr);
@@ -125,6 +137,16 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
     options->restartMs = parser.value(restartOption).toInt(&ok);
     if (!ok || options->restartMs < 0) {
         err << "pump-sim: --restart-ms must be a number of milliseconds" << Qt::endl;
+        return false;
+    }
+    options->lossPercent = parser.value(lossOption).toDouble(&ok);
+    if (!ok || !(options->lossPercent >= 0 && options->lossPercent <= 100)) {
+        err << "pump-sim: --loss must be a percentage from 0 to 100" << Qt::endl;
+        return false;
+    }
+    options->lossSeed = parser.value(seedOption).toUInt(&ok);
+    if (!ok) {
+        err << "pump-sim: --seed must be a whole number" << Qt::endl;
         return false;
     }
     if (!faultFromName(parser.value(faultOption), &options->fault)) {
@@ -152,6 +174,7 @@ bool startPumps(PumpSimulator &simulator, const SimulatorOptions &options, QText
 {
     QTextStream err(stderr);
     simulator.setRestartMs(options.restartMs);
+    simulator.setLoss(options.lossPercent, options.lossSeed);
     const quint32 firstIpv4 = options.firstAddress.toIPv4Address();
     for (int i = 0; i < options.pumps; ++i) {
         SimulatedPumpConfig config;

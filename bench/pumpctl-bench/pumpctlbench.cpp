@@ -29,6 +29,9 @@ namespace {
 // less, as a real pump must be for the wait to be enough.
 constexpr int restartWaitMs = 2000;
 constexpr int pumpRestartMs = restartWaitMs - 100;
+// Pumps are listed, and so found, by the first 17 characters of their name; pump
+// 10,000's name is one longer.
+constexpr int listedNameLength = 17;
 
 struct Figure
 {
@@ -51,14 +54,14 @@ QByteArray planFor(int pumps, bool partial)
         const QByteArray dns = QStringLiteral("10.%1.%2.53").arg(i / 250).arg(i % 250).toLatin1();
         const QByteArray timeout = QByteArray::number(i % 1000);
         if (partial) {
-            plan += pump.name.toLatin1() + ',' + timeout + ',' + dns + '\n';
+            plan += pump.name.left(listedNameLength).toLatin1() + ',' + timeout + ',' + dns + '\n';
             continue;
         }
-        plan += pump.name.toLatin1() + ",Static," + pump.address.toString().toLatin1()
-            + ",255.0.0.0,127.0.0.1," + dns + ",10.0.0.54," + timeout + ','
-            + QByteArray::number(i % 12 - 6) + ',' + QByteArray::number(i % 60) + ','
-            + (i % 2 ? "On" : "Off") + ',' + (i % 3 ? "On" : "Off") + ',' + (i % 5 ? "On" : "Off")
-            + ',' + QByteArray::number(i % 126) + '\n';
+        plan += pump.name.left(listedNameLength).toLatin1() + ",Static,"
+            + pump.address.toString().toLatin1() + ",255.0.0.0,127.0.0.1," + dns + ",10.0.0.54,"
+            + timeout + ',' + QByteArray::number(i % 12 - 6) + ',' + QByteArray::number(i % 60)
+            + ',' + (i % 2 ? "On" : "Off") + ',' + (i % 3 ? "On" : "Off") + ','
+            + (i % 5 ? "On" : "Off") + ',' + QByteArray::number(i % 126) + '\n';
     }
     return plan;
 }
@@ -92,8 +95,12 @@ Figure runPumpctl(const QString &planPath, int pumps, bool partial)
                      nullptr };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2,
+                                     partial ? "/tmp/x/bench-partial.err" : "/tmp/x/bench-full.err",
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1,
+                                     partial ? "/tmp/x/bench-partial.out" : "/tmp/x/bench-full.out",
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     QElapsedTimer clock;
     clock.start();
     pid_t child = 0;
