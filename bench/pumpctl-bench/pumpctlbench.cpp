@@ -18,8 +18,8 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -76,8 +76,24 @@ double floorMs(int restartWaitMs, bool partial)
     return write + restartWaitMs + read + (partial ? read : 0);
 }
 
-// Runs pumpctl and waits for it here, to have its own peak resident size.
-Figure runPumpctl(const QString &planPath, int pumps, bool partial)
+// The child's own high-water mark of resident memory, in KiB; 0 once it is gone.
+// (Its rusage would count the bench's memory too: a spawned child starts in a copy
+// of the bench, simulator and all, until it executes pumpctl.)
+long peakResidentKiB(pid_t child)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(child));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+// Runs pumpctl with its results going to `resultsPath` and waits for it here,
+// watching its peak resident size.
+Figure runPumpctl(const QString &planPath, const QString &resultsPath, int pumps, bool partial)
 {
     Figure figure;
     figure.pumps = pumps;
@@ -85,6 +101,7 @@ Figure runPumpctl(const QString &planPath, int pumps, bool partial)
     figure.floorMs = floorMs(restartWaitMs, partial);
     const QByteArray program = PUMPCTL;
     const QByteArray path = planPath.toLocal8Bit();
+    const QByteArray results = resultsPath.toLocal8Bit();
     const QByteArray wait = QByteArray::number(restartWaitMs / 1000.0);
     char *argv[] = { const_cast<char *>(program.constData()),
                      const_cast<char *>("write"),
@@ -95,25 +112,39 @@ Figure runPumpctl(const QString &planPath, int pumps, bool partial)
                      nullptr };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2,
-                                     partial ? "/tmp/x/bench-partial.err" : "/tmp/x/bench-full.err",
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 1,
-                                     partial ? "/tmp/x/bench-partial.out" : "/tmp/x/bench-full.out",
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, results.constData(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     QElapsedTimer clock;
     clock.start();
     pid_t child = 0;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv, environ) != 0)
+    const bool spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!spawned)
         return figure;
     int status = 0;
-    struct rusage usage = {};
-    wait4(child, &status, 0, &usage);
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        figure.peakKiB = qMax(figure.peakKiB, peakResidentKiB(child));
+        usleep(20000);
+    }
     figure.ms = clock.nsecsElapsed() / 1e6;
-    posix_spawn_file_actions_destroy(&actions);
-    figure.peakKiB = usage.ru_maxrss;
     figure.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return figure;
+}
+
+// How many result lines say "confirmed", and the first that does not.
+int confirmedCount(const QString &resultsPath, QString *firstOther)
+{
+    QFile file(resultsPath);
+    file.open(QIODevice::ReadOnly);
+    int confirmed = 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.endsWith(": confirmed"))
+            ++confirmed;
+        else if (!line.isEmpty() && firstOther->isEmpty())
+            *firstOther = QString::fromUtf8(line);
+    }
+    return confirmed;
 }
 
 } // namespace
@@ -172,8 +203,11 @@ int main(int argc, char *argv[])
             plan.open(QIODevice::WriteOnly | QIODevice::Truncate);
             plan.write(planFor(size, partial));
             plan.close();
-            const Figure figure = runPumpctl(plan.fileName(), size, partial);
+            const QString results = dir.filePath(QStringLiteral("results.txt"));
+            const Figure figure = runPumpctl(plan.fileName(), results, size, partial);
             allConfirmed = allConfirmed && figure.exitCode == 0;
+            QString firstOther;
+            const int confirmed = confirmedCount(results, &firstOther);
             out << QStringLiteral("%1 %2 %3 %4 %5 %6%7\n")
                        .arg(figure.pumps, 6)
                        .arg(partial ? "partial" : "full", -8)
@@ -181,9 +215,11 @@ int main(int argc, char *argv[])
                        .arg(QStringLiteral("%1 ms").arg(figure.floorMs, 0, 'f', 0), 10)
                        .arg(figure.ms / figure.floorMs, 6, 'f', 3)
                        .arg(QStringLiteral("%1 MiB").arg(figure.peakKiB / 1024.0, 0, 'f', 1), 12)
-                       .arg(figure.exitCode == 0
-                                ? QString()
-                                : QStringLiteral("  (exit %1)").arg(figure.exitCode));
+                       .arg(figure.exitCode == 0 ? QString()
+                                                 : QStringLiteral("  (exit %1, %2 confirmed; %3)")
+                                                       .arg(figure.exitCode)
+                                                       .arg(confirmed)
+                                                       .arg(firstOther));
             out.flush();
         }
     }
