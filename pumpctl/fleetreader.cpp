@@ -48,7 +48,6 @@ FleetReader::FleetReader(FleetLink &link, const ProgramProfile &profile, int ret
     , retryMs(retryMs)
     , starts([this](int pump) { ask(pump); })
 {
-    starts.setLimit(defaultConcurrentReads);
     clock.start();
     marginTimer.setSingleShot(true);
     connect(&marginTimer, &QTimer::timeout, this, &FleetReader::endMargins);

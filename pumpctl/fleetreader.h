@@ -44,15 +44,11 @@ class FleetReader : public QObject
 
 public:
     static constexpr int answerMarginMs = 300;
-    // Ten frames a second for each pump in its read, and as many answers: on one host
-    // this many pumps at once is what the sockets drain without losing answers.
-    static constexpr int defaultConcurrentReads = 2000;
 
     FleetReader(FleetLink &link, const ProgramProfile &profile, int retryMs,
                 QObject *parent = nullptr);
 
-    // Pumps in their read at once at most (defaultConcurrentReads unless set); 0: no
-    // limit.
+    // Pumps in their read at once at most (StartQueue::defaultLimit unless set).
     void setConcurrentReads(int pumps) { starts.setLimit(pumps); }
     // Queues a pump's read; it starts as soon as the spread and the limit allow.
     // Returns the pump's index into readouts().

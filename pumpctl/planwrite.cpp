@@ -327,8 +327,7 @@ QString PlanWrite::verifyAddress(const PumpWork &pump) const
 std::unique_ptr<FleetReader> PlanWrite::newReader(int retryMs)
 {
     auto fresh = std::make_unique<FleetReader>(*link, profile, retryMs);
-    if (options.parallel > 0)
-        fresh->setConcurrentReads(options.parallel);
+    fresh->setConcurrentReads(options.parallel);
     return fresh;
 }
 

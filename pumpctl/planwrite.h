@@ -25,7 +25,7 @@ struct WriteOptions
     bool dryRun = false;
     bool verify = true;
     bool serial = false;
-    int parallel = 0; // pumps in their sequence at once at most; 0: every pump at once
+    int parallel = StartQueue::defaultLimit; // pumps in their sequence at once at most
     int searchWaitMs = 3000; // at most: the search ends once every pump answered
     int restartWaitMs = 15000;
     // How long settings left unanswered are asked again; the verification asks at

@@ -31,7 +31,7 @@ void StartQueue::clear()
 
 void StartQueue::startSome()
 {
-    while (!queue.empty() && (limit <= 0 || inFlight < limit)) {
+    while (!queue.empty() && inFlight < limit) {
         const qint64 nowMs = clock.elapsed();
         if (nowMs != windowMs) {
             windowMs = nowMs;

@@ -20,11 +20,15 @@ public:
     // Ten thousand pumps start within one frame pause: their frames then leave
     // evenly spread over it instead of all in one millisecond.
     static constexpr int startsPerMillisecond = 100;
+    // Ten frames a second for each pump in its sequence, and as many answers: on one
+    // busy host this many pumps at once is what the sockets and the simulator drain
+    // without losing answers; ten thousand at once lose most of them.
+    static constexpr int defaultLimit = 2000;
 
     using Starter = std::function<void(int pump)>;
     explicit StartQueue(Starter start, QObject *parent = nullptr);
 
-    // Pumps in their sequence at most; 0: no limit.
+    // Pumps in their sequence at most (defaultLimit unless set).
     void setLimit(int pumps) { limit = pumps; }
     void push(int pump);
     // A started sequence is over: the next may start.
@@ -40,7 +44,7 @@ private:
 
     Starter start;
     std::deque<int> queue;
-    int limit = 0;
+    int limit = defaultLimit;
     int inFlight = 0;
     QTimer nextMillisecond;
     QElapsedTimer clock;

@@ -27,7 +27,8 @@ bool parseOptions(const QCommandLineParser &parser, const CommonOptions &common,
                   WriteOptions *options)
 {
     bool ok = false;
-    options->parallel = parser.isSet(parallelOption) ? parser.value(parallelOption).toInt(&ok) : 0;
+    if (parser.isSet(parallelOption))
+        options->parallel = parser.value(parallelOption).toInt(&ok);
     if (parser.isSet(parallelOption) && (!ok || options->parallel < 1)) {
         CommandLine::usageError(QStringLiteral("--parallel takes a number of pumps, not '%1'")
                                     .arg(parser.value(parallelOption)));
@@ -92,7 +93,7 @@ QList<QCommandLineOption> WriteCommand::ownOptions() const
         { dryRunOption,
           "write: check the plan, find the pumps, print the frames it would send (keys "
           "[redacted]) and send nothing." },
-        { parallelOption, "write: talk to at most N pumps at once (default: all).", "N" },
+        { parallelOption, "write: talk to at most N pumps at once (default 2000).", "N" },
         { restartWaitOption,
           "write: how long the pumps take to restart after their save (default 15, as the "
           "windows wait).",
