@@ -84,6 +84,35 @@ struct SimulatorOptions
     bool log = false;
 };
 
+void addLossOptions(QCommandLineParser &parser)
+{
+    parser.addOption({ QStringLiteral("loss"),
+                       QStringLiteral("Share of answers to settings queries that get lost, in "
+                                      "percent (default 0)."),
+                       QStringLiteral("percent"), QStringLiteral("0") });
+    parser.addOption({ QStringLiteral("seed"),
+                       QStringLiteral("Seed of the generator that picks the lost answers "
+                                      "(default 1): the same seed, the same answers lost."),
+                       QStringLiteral("n"), QStringLiteral("1") });
+}
+
+bool parseLoss(const QCommandLineParser &parser, SimulatorOptions *options)
+{
+    QTextStream err(stderr);
+    bool ok = false;
+    options->lossPercent = parser.value(QStringLiteral("loss")).toDouble(&ok);
+    if (!ok || !(options->lossPercent >= 0 && options->lossPercent <= 100)) {
+        err << "pump-sim: --loss must be a percentage from 0 to 100" << Qt::endl;
+        return false;
+    }
+    options->lossSeed = parser.value(QStringLiteral("seed")).toUInt(&ok);
+    if (!ok) {
+        err << "pump-sim: --seed must be a whole number" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
 // Reads the command line; false, with the reason on standard error, when it is wrong.
 bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
 {
@@ -104,16 +133,6 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
     const QCommandLineOption restartOption(
         QStringLiteral("restart-ms"), QStringLiteral("Silence after a save, in ms (default 5000)."),
         QStringLiteral("ms"), QStringLiteral("5000"));
-    const QCommandLineOption lossOption(
-        QStringLiteral("loss"),
-        QStringLiteral("Share of answers to settings queries that get lost, in percent "
-                       "(default 0)."),
-        QStringLiteral("percent"), QStringLiteral("0"));
-    const QCommandLineOption seedOption(
-        QStringLiteral("seed"),
-        QStringLiteral("Seed of the generator that picks the lost answers (default 1): the "
-                       "same seed loses the same answers of the same run."),
-        QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("Fault of pump 0: %1.").arg(faultList()),
                                          QStringLiteral("name"), QStringLiteral("None"));
@@ -123,8 +142,9 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
                        "\"<name> @ <address> ...\"."));
     const QCommandLineOption logOption(QStringLiteral("log"),
                                        QStringLiteral("Print every received frame in hex."));
-    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, lossOption,
-                        seedOption, faultOption, brandOption, logOption });
+    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, faultOption,
+                        brandOption, logOption });
+    addLossOptions(parser);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -139,16 +159,8 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
         err << "pump-sim: --restart-ms must be a number of milliseconds" << Qt::endl;
         return false;
     }
-    options->lossPercent = parser.value(lossOption).toDouble(&ok);
-    if (!ok || !(options->lossPercent >= 0 && options->lossPercent <= 100)) {
-        err << "pump-sim: --loss must be a percentage from 0 to 100" << Qt::endl;
+    if (!parseLoss(parser, options))
         return false;
-    }
-    options->lossSeed = parser.value(seedOption).toUInt(&ok);
-    if (!ok) {
-        err << "pump-sim: --seed must be a whole number" << Qt::endl;
-        return false;
-    }
     if (!faultFromName(parser.value(faultOption), &options->fault)) {
         err << "pump-sim: unknown fault " << parser.value(faultOption) << "; one of " << faultList()
             << Qt::endl;

@@ -147,6 +147,43 @@ int confirmedCount(const QString &resultsPath, QString *firstOther)
     return confirmed;
 }
 
+// One plant of `size` simulated pumps written with a full or a partial plan; prints
+// its line and returns whether every pump was confirmed.
+bool writePlant(int size, bool partial, double lossPercent, const QTemporaryDir &dir,
+                QTextStream &out)
+{
+    PumpSimulatorThread sim;
+    sim.call([size, lossPercent](PumpSimulator &pumps) {
+        for (int i = 0; i < size; ++i)
+            pumps.addPump(loopbackPump(i));
+        pumps.listenForBroadcasts();
+        pumps.setRestartMs(pumpRestartMs);
+        pumps.setLoss(lossPercent);
+    });
+    QFile plan(dir.filePath(QStringLiteral("plan.csv")));
+    plan.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    plan.write(planFor(size, partial));
+    plan.close();
+    const QString results = dir.filePath(QStringLiteral("results.txt"));
+    const Figure figure = runPumpctl(plan.fileName(), results, size, partial);
+    QString firstOther;
+    const int confirmed = confirmedCount(results, &firstOther);
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6%7\n")
+               .arg(figure.pumps, 6)
+               .arg(partial ? "partial" : "full", -8)
+               .arg(QStringLiteral("%1 ms").arg(figure.ms, 0, 'f', 0), 10)
+               .arg(QStringLiteral("%1 ms").arg(figure.floorMs, 0, 'f', 0), 10)
+               .arg(figure.ms / figure.floorMs, 6, 'f', 3)
+               .arg(QStringLiteral("%1 MiB").arg(figure.peakKiB / 1024.0, 0, 'f', 1), 12)
+               .arg(figure.exitCode == 0 ? QString()
+                                         : QStringLiteral("  (exit %1, %2 confirmed; %3)")
+                                               .arg(figure.exitCode)
+                                               .arg(confirmed)
+                                               .arg(firstOther));
+    out.flush();
+    return figure.exitCode == 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -190,38 +227,8 @@ int main(int argc, char *argv[])
                .arg("peak memory", 12);
     bool allConfirmed = true;
     for (const int size : qAsConst(sizes)) {
-        for (const bool partial : { false, true }) {
-            PumpSimulatorThread sim;
-            sim.call([size, lossPercent](PumpSimulator &pumps) {
-                for (int i = 0; i < size; ++i)
-                    pumps.addPump(loopbackPump(i));
-                pumps.listenForBroadcasts();
-                pumps.setRestartMs(pumpRestartMs);
-                pumps.setLoss(lossPercent);
-            });
-            QFile plan(dir.filePath(QStringLiteral("plan.csv")));
-            plan.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            plan.write(planFor(size, partial));
-            plan.close();
-            const QString results = dir.filePath(QStringLiteral("results.txt"));
-            const Figure figure = runPumpctl(plan.fileName(), results, size, partial);
-            allConfirmed = allConfirmed && figure.exitCode == 0;
-            QString firstOther;
-            const int confirmed = confirmedCount(results, &firstOther);
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6%7\n")
-                       .arg(figure.pumps, 6)
-                       .arg(partial ? "partial" : "full", -8)
-                       .arg(QStringLiteral("%1 ms").arg(figure.ms, 0, 'f', 0), 10)
-                       .arg(QStringLiteral("%1 ms").arg(figure.floorMs, 0, 'f', 0), 10)
-                       .arg(figure.ms / figure.floorMs, 6, 'f', 3)
-                       .arg(QStringLiteral("%1 MiB").arg(figure.peakKiB / 1024.0, 0, 'f', 1), 12)
-                       .arg(figure.exitCode == 0 ? QString()
-                                                 : QStringLiteral("  (exit %1, %2 confirmed; %3)")
-                                                       .arg(figure.exitCode)
-                                                       .arg(confirmed)
-                                                       .arg(firstOther));
-            out.flush();
-        }
+        for (const bool partial : { false, true })
+            allConfirmed = writePlant(size, partial, lossPercent, dir, out) && allConfirmed;
     }
     out << "goal: every pump confirmed (exit 0); ratio <= 1.1 with 1000 pumps and <= 1.2 with "
            "10000, peak memory under 128 MiB\n";
