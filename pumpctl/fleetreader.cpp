@@ -64,18 +64,17 @@ int FleetReader::add(const FoundPump &pump)
     results.append({ pump, unknown });
     passes.append(Pass());
     byWhere.insert(pump.where, index);
-    if (stopped) {
+    if (stopped)
         done(index);
-        return index;
-    }
-    emit progressed(completeCount, results.size());
-    starts.push(index);
+    else
+        starts.push(index);
     return index;
 }
 
 void FleetReader::closeIntake()
 {
     intakeOpen = false;
+    emit progressed(completeCount, results.size());
     finishIfOver();
 }
 

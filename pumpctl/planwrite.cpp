@@ -260,6 +260,8 @@ void PlanWrite::judgeVerification()
 
 void PlanWrite::report()
 {
+    progressTimer.stop();
+    Console::clearProgress();
     bool allConfirmed = !interrupted;
     for (PumpWork &pump : pumps) {
         if (pump.outcome == PumpOutcome::Unknown) {
