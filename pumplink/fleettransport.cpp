@@ -15,8 +15,8 @@ namespace {
 // costs the system about a kilobyte of buffer.
 constexpr int socketReceiveBufferBytes = 32 * 1024 * 1024;
 
-// The system caps a plain request at its configured maximum; where pumpctl may exceed
-// it (as root, or in a network namespace of its own), it takes the whole size.
+// The system caps a plain request at its configured maximum; where the process may
+// administer the network, it takes the whole size regardless.
 void sizeReceiveBuffer(QUdpSocket &socket)
 {
 #ifdef Q_OS_LINUX

@@ -28,6 +28,7 @@ private slots:
     void serialLineCarriesOnePump();
     void lossyLinkIsAskedAgain();
     void outcomesSayWhatIsKnown();
+    void firstReadLeftIncompleteSendsNothing();
 
 private:
     struct Run
@@ -412,6 +413,27 @@ void TestPumpctlWrite::outcomesSayWhatIsKnown()
     const QList<QByteArray> verification = frames.mid(frames.indexOf("\x02NSV\r") + 14);
     QVERIFY(verification.count(QByteArray("\x02NTT\r")) >= 2);
     QCOMPARE(verification.count(QByteArray("\x02NAM\r")), 0);
+}
+
+// The plan rule stands: a value the plan keeps that the pump never reported, however
+// often it was asked, refuses the plan before anything is written.
+void TestPumpctlWrite::firstReadLeftIncompleteSendsNothing()
+{
+    sim->call([](PumpSimulator &pumps) {
+        SimulatedPumpConfig mute = loopbackPump(3);
+        mute.mutedQueries = { "NUH" };
+        pumps.addPump(mute);
+    });
+    const Run run
+        = write("pump,NTT\nPUMP-0001-AB12CD3,7\nPUMP-0004-AB12CD3,7\n", { "--retry-for", "0.5" });
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith("plan.csv:3:1: pump \"PUMP-0004-AB12CD3\" did not report NUH, "
+                                "which the plan keeps as it is\npumpctl: nothing was sent\n"),
+             qPrintable(run.err));
+    QVERIFY(framesTo(3).count(QByteArray("\x02NUH\r")) >= 2);
+    for (const ReceivedFrame &frame : qAsConst(received))
+        QVERIFY2(!frame.bytes.contains(','), frame.bytes.constData());
 }
 
 QTEST_GUILESS_MAIN(TestPumpctlWrite)
