@@ -1,17 +1,10 @@
 #include "commandline.h"
 
 #include "console.h"
-#include "fleetlink.h"
 
 #include <QCoreApplication>
 
-#include <cmath>
-
 namespace {
-
-// The windows' search lasts as long.
-constexpr double defaultSearchWaitSeconds = 3.0;
-constexpr double longestSearchWaitSeconds = 3600.0;
 
 const QString serialOption = QStringLiteral("serial");
 const QString quietOption = QStringLiteral("quiet");
@@ -56,6 +49,11 @@ QList<QCommandLineOption> CommandLine::sharedOptions()
         { "wait",
           "How long the search listens for answers, in seconds (default 3, as the "
           "windows search).",
+          "SECONDS" },
+        { "retry-for",
+          "How long settings a pump left unanswered are asked again, in seconds (default 5; "
+          "a write's verification asks at least as long as the restart wait). Plant "
+          "networks lose answers.",
           "SECONDS" },
     };
 }
@@ -110,48 +108,6 @@ int CommandLine::usageError(const QString &message)
     Console::printProblem(QStringLiteral("pumpctl: ") + message);
     Console::printProblem(QStringLiteral("Try 'pumpctl --help'."));
     return ExitStatus::badCommandLine;
-}
-
-bool CommandLine::openLink(FleetLink &link, const CommonOptions &common)
-{
-    if (common.serialPort.isEmpty()) {
-        if (link.openEthernet())
-            return true;
-        Console::printProblem(QStringLiteral("pumpctl: cannot open a UDP socket: ")
-                              + link.errorString());
-        return false;
-    }
-    if (link.openSerial(common.serialPort))
-        return true;
-    Console::printProblem(
-        QStringLiteral("pumpctl: cannot open %1: %2").arg(common.serialPort, link.errorString()));
-    return false;
-}
-
-bool CommandLine::outputOptions(const QCommandLineParser &parser, ResultTable::Format *format,
-                                int *waitMs)
-{
-    if (!ResultTable::parseFormat(parser.value(QStringLiteral("format")), format)) {
-        usageError(QStringLiteral("--format is table, csv or json"));
-        return false;
-    }
-    return searchWaitMs(parser, waitMs);
-}
-
-bool CommandLine::searchWaitMs(const QCommandLineParser &parser, int *waitMs)
-{
-    double seconds = defaultSearchWaitSeconds;
-    if (parser.isSet(QStringLiteral("wait"))) {
-        bool ok = false;
-        seconds = parser.value(QStringLiteral("wait")).toDouble(&ok);
-        if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > longestSearchWaitSeconds) {
-            usageError(QStringLiteral("--wait takes a number of seconds from 0 to 3600, not '%1'")
-                           .arg(parser.value(QStringLiteral("wait"))));
-            return false;
-        }
-    }
-    *waitMs = int(std::lround(seconds * 1000));
-    return true;
 }
 
 int CommandLine::run(const QStringList &arguments)

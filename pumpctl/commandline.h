@@ -1,7 +1,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
-#include "resulttable.h"
+#include "commonoptions.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -11,8 +11,6 @@
 #include <memory>
 #include <vector>
 
-class FleetLink;
-
 // Exit statuses: every pump did what was asked, some pumps failed, or the command
 // line (or a plan) was wrong and nothing was sent.
 namespace ExitStatus {
@@ -20,14 +18,6 @@ constexpr int success = 0;
 constexpr int pumpsFailed = 1;
 constexpr int badCommandLine = 2;
 } // namespace ExitStatus
-
-// What every command may be given.
-struct CommonOptions
-{
-    QString serialPort; // empty: Ethernet
-    bool quiet = false;
-    bool verbose = false;
-};
 
 // One subcommand of pumpctl.
 class PumpCtlCommand
@@ -41,7 +31,7 @@ public:
     virtual QString summary() const = 0;
     // Options of this command alone; the shared ones are CommandLine's.
     virtual QList<QCommandLineOption> ownOptions() const { return {}; }
-    // Names of the shared options ("format", "profile", "wait") it takes.
+    // Names of the shared options ("format", "profile", "wait", "retry-for") it takes.
     virtual QStringList sharedOptions() const { return {}; }
     // `arguments` are the positional arguments after the command's name.
     virtual int run(const QCommandLineParser &parser, const QStringList &arguments,
@@ -61,15 +51,6 @@ public:
 
     // Reports a wrong command line on standard error; returns the exit status for it.
     static int usageError(const QString &message);
-    // Opens the link the common options ask for, or says on standard error why not.
-    static bool openLink(FleetLink &link, const CommonOptions &common);
-    // --wait, in milliseconds; false (and a message) for a value that is not a number
-    // of seconds.
-    static bool searchWaitMs(const QCommandLineParser &parser, int *waitMs);
-    // --format and --wait of the commands that print a table; false (and a message)
-    // when either is wrong.
-    static bool outputOptions(const QCommandLineParser &parser, ResultTable::Format *format,
-                              int *waitMs);
 
 private:
     void addOptions(QCommandLineParser &parser) const;

@@ -5,7 +5,8 @@
 #include "ipv4address.h"
 #include "programprofile.h"
 #include "settingvalue.h"
-#include "writeresult.h"
+
+#include <QHash>
 
 namespace {
 
@@ -21,13 +22,11 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     , plan(plan)
     , options(options)
     , directory(*link)
+    , writes([this](int pump) { this->link->write(pumps.at(pump).where, pumps.at(pump).values); })
 {
-    connect(&directory, &PumpDirectory::finished, this, &PlanWrite::resolvePumps);
-    connect(link, &FleetLink::settingReceived, this, &PlanWrite::takeSetting);
-    connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeFinished);
-    graceTimer.setSingleShot(true);
-    graceTimer.setInterval(options.replyGraceMs);
-    connect(&graceTimer, &QTimer::timeout, this, &PlanWrite::judgeAnswers);
+    writes.setLimit(options.parallel);
+    connect(&directory, &PumpDirectory::finished, this, &PlanWrite::findPumps);
+    connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeWriteFinished);
     restartTimer.setSingleShot(true);
     // A coarse timer may end the wait early, and a pump still restarting misses queries.
     restartTimer.setTimerType(Qt::PreciseTimer);
@@ -45,7 +44,6 @@ void PlanWrite::start()
         pumps.append(pump);
     }
     phase = Phase::Search;
-    total = pumps.size();
     clock.start();
     if (Console::showsProgress())
         progressTimer.start();
@@ -60,9 +58,9 @@ void PlanWrite::interrupt()
     if (interrupted || phase == Phase::Done)
         return;
     interrupted = true;
+    link->stopStarting();
     if (phase == Phase::Search || phase == Phase::ReadFirst) {
         Console::printProblem(QStringLiteral("pumpctl: interrupted: nothing was written"));
-        link->stopStarting();
         finish(1);
         return;
     }
@@ -70,59 +68,133 @@ void PlanWrite::interrupt()
                               ? QStringLiteral("pumpctl: interrupted: finishing the writes on "
                                                "the wire, starting no more")
                               : QStringLiteral("pumpctl: interrupted"));
-    waiting.clear();
-    link->stopStarting();
+    writes.clear();
     restartTimer.stop();
     restarting.clear();
-    graceTimer.stop();
-    if (inFlight == 0)
+    if (phase == Phase::Write && writes.running() == 0)
         report();
+    else if (phase != Phase::Write)
+        reader->stop(); // its finished() judges what was heard and reports
+}
+
+// The search is over: every pump of the plan must have answered it, each once.
+void PlanWrite::findPumps()
+{
+    QHash<QString, int> lineOfPump;
+    for (int i = 0; i < pumps.size(); ++i) {
+        const PlannedPump &planned = plan->pumps().at(i);
+        const FoundPump *found = directory.find(planned.pump);
+        if (!found) {
+            plan->addProblem(
+                { planned.line, planned.pumpColumn,
+                  QStringLiteral("pump \"%1\" did not answer the search").arg(planned.pump) });
+            continue;
+        }
+        pumps[i].where = found->where;
+        if (lineOfPump.contains(pumps[i].where)) {
+            plan->addProblem({ planned.line, planned.pumpColumn,
+                               QStringLiteral("pump \"%1\" is the pump of line %2")
+                                   .arg(planned.pump)
+                                   .arg(lineOfPump.value(pumps[i].where)) });
+        }
+        lineOfPump.insert(pumps[i].where, planned.line);
+    }
+    // What the plan itself gives is checked before any pump is even read.
+    checkNewAddresses();
+    if (!stopForProblems())
+        readFirst();
 }
 
 void PlanWrite::readFirst()
 {
     phase = Phase::ReadFirst;
-    done = 0;
-    total = 0;
-    pumpAt.clear();
-    for (int i = 0; i < pumps.size(); ++i) {
-        if (!plan->pumps().at(i).keepsSome())
-            continue;
-        PumpWork &pump = pumps[i];
-        pump.reported = QStringList();
-        for (int k = 0; k < profile.settingCount(); ++k)
-            pump.reported.append(QString());
-        pump.heard.fill(false, profile.settingCount());
-        pumpAt.insert(pump.where, i);
-        queue(i);
-        ++total;
+    reader = newReader(options.retryMs);
+    connect(reader.get(), &FleetReader::finished, this, &PlanWrite::keepWhatPumpsHold);
+    for (PumpWork &pump : pumps) {
+        if (plan->pumps().at(pump.planIndex).keepsSome())
+            pump.readIndex = reader->add({ pumpLabel(pump), QString(), QString(), pump.where });
     }
-    if (total == 0) {
-        keepWhatPumpsHold();
-        return;
-    }
-    startQueued();
+    reader->closeIntake();
 }
 
-void PlanWrite::printFrames()
+// The first read is over: every value the plan keeps is what the pump reported.
+void PlanWrite::keepWhatPumpsHold()
 {
-    for (const PumpWork &pump : qAsConst(pumps)) {
-        for (const QString &line : WriteResult::framesShown(profile, pumpLabel(pump), pump.values))
-            Console::printResult(line + QLatin1Char('\n'));
+    if (phase != Phase::ReadFirst)
+        return;
+    for (PumpWork &pump : pumps) {
+        if (pump.readIndex < 0)
+            continue;
+        const PumpReadout &readout = reader->readouts().at(pump.readIndex);
+        for (int k = 0; k < pump.values.size(); ++k) {
+            if (pump.values.at(k).isNull())
+                keepSetting(pump, k, readout);
+        }
     }
+    checkNewAddresses();
+    if (stopForProblems())
+        return;
+    if (options.dryRun) {
+        printFrames();
+        finish(0);
+        return;
+    }
+    writeAll();
+}
+
+void PlanWrite::keepSetting(PumpWork &pump, int setting, const PumpReadout &readout)
+{
+    const PlannedPump &planned = plan->pumps().at(pump.planIndex);
+    const SettingDescription &spec = profile.settings().at(setting);
+    const int column
+        = planned.columns.at(setting) ? planned.columns.at(setting) : planned.pumpColumn;
+    const QString name = QString::fromLatin1(spec.mnemonic);
+    const QString reported = readout.values.at(setting);
+    QString kept;
+    if (reported.isNull()) {
+        plan->addProblem(
+            { planned.line, column,
+              QStringLiteral("pump \"%1\" did not report %2, which the plan keeps as it is")
+                  .arg(planned.pump, name) });
+        return;
+    }
+    if (!SettingValue::keepReported(spec, reported, &kept)) {
+        plan->addProblem({ planned.line, column,
+                           QStringLiteral("pump \"%1\" holds %2 \"%3\", which no window "
+                                          "would send back")
+                               .arg(planned.pump, name, WriteResult::printable(reported)) });
+        return;
+    }
+    pump.values[setting] = kept;
 }
 
 void PlanWrite::writeAll()
 {
     phase = Phase::Write;
-    done = 0;
-    total = pumps.size();
-    pumpAt.clear();
     for (int i = 0; i < pumps.size(); ++i) {
-        pumpAt.insert(pumps.at(i).where, i);
-        queue(i);
+        writing.insert(pumps.at(i).where, i);
+        writes.push(i);
     }
-    startQueued();
+}
+
+void PlanWrite::takeWriteFinished(const QString &where, bool started)
+{
+    const int index = writing.value(where, -1);
+    if (phase != Phase::Write || index < 0)
+        return;
+    writes.release();
+    ++writesDone;
+    if (started) {
+        pumps[index].written = true;
+        pumps[index].restartEndsMs = clock.elapsed() + options.restartWaitMs;
+        restarting.push_back(index);
+    }
+    if (!writes.isIdle())
+        return;
+    if (interrupted || !profile.readsSettings() || !options.verify)
+        report();
+    else
+        waitForRestart();
 }
 
 // One wait for all: each pump is read again as soon as its own restart is over, so
@@ -130,176 +202,104 @@ void PlanWrite::writeAll()
 void PlanWrite::waitForRestart()
 {
     phase = Phase::RestartWait;
-    done = 0;
-    total = pumps.size();
-    pumpAt.clear();
-    for (int i = 0; i < pumps.size(); ++i) {
-        PumpWork &pump = pumps[i];
-        pump.where = verifyAddress(pump);
-        pump.reported = QStringList();
-        for (int k = 0; k < profile.settingCount(); ++k)
-            pump.reported.append(QString());
-        pump.heard.fill(false, profile.settingCount());
-        pumpAt.insert(pump.where, i);
-    }
-    armRestartTimer();
-}
-
-void PlanWrite::armRestartTimer()
-{
-    if (!restarting.empty())
-        restartTimer.start(
-            int(qMax<qint64>(0, pumps.at(restarting.front()).restartEndsMs - clock.elapsed())));
+    reader = newReader(qMax(options.retryMs, options.restartWaitMs));
+    connect(reader.get(), &FleetReader::finished, this, &PlanWrite::judgeVerification);
+    for (PumpWork &pump : pumps)
+        pump.readIndex = -1;
+    verifyRestarted();
 }
 
 void PlanWrite::verifyRestarted()
 {
-    if (phase == Phase::RestartWait) {
+    if (phase == Phase::RestartWait && !restarting.empty()
+        && pumps.at(restarting.front()).restartEndsMs <= clock.elapsed())
         phase = Phase::Verify;
-        retryClock.start();
-    }
     while (!restarting.empty() && pumps.at(restarting.front()).restartEndsMs <= clock.elapsed()) {
-        queue(restarting.front());
+        PumpWork &pump = pumps[restarting.front()];
         restarting.pop_front();
+        pump.readIndex
+            = reader->add({ pumpLabel(pump), QString(), QString(), verifyAddress(pump) });
     }
-    startQueued();
-    armRestartTimer();
-}
-
-void PlanWrite::judgeAnswers()
-{
-    if (phase == Phase::ReadFirst) {
-        keepWhatPumpsHold();
+    if (restarting.empty()) {
+        reader->closeIntake();
         return;
     }
-    const bool mayRetry = !interrupted && retryClock.elapsed() < options.retryMs;
-    for (int i = 0; i < pumps.size(); ++i) {
-        PumpWork &pump = pumps[i];
-        if (pump.outcome != Outcome::Unknown)
+    restartTimer.start(
+        int(qMax<qint64>(0, pumps.at(restarting.front()).restartEndsMs - clock.elapsed())));
+}
+
+// The verification is over: a pump that reported another value than it was sent
+// differs; one that left settings unanswered is not verified; one that answered
+// nothing at all is reported as such.
+void PlanWrite::judgeVerification()
+{
+    for (PumpWork &pump : pumps) {
+        if (pump.readIndex < 0)
             continue;
-        const int heard = heardCount(pump);
-        if (heard < profile.settingCount() && mayRetry) {
-            queue(i);
+        const PumpReadout &readout = reader->readouts().at(pump.readIndex);
+        if (readout.answeredNothing()) {
+            pump.outcome = interrupted ? PumpOutcome::VerifyInterrupted : PumpOutcome::Silent;
             continue;
         }
-        if (heard == 0) {
-            pump.outcome = interrupted ? Outcome::Unverified : Outcome::Silent;
-            continue;
+        const QString differences = WriteResult::differences(profile, pump.values, readout.values);
+        const QString missing = readout.missing(profile).join(QStringLiteral(", "));
+        if (!differences.isEmpty()) {
+            pump.outcome = PumpOutcome::Differs;
+            pump.detail = missing.isEmpty()
+                ? differences
+                : differences + QStringLiteral("; %1 did not answer").arg(missing);
+        } else if (!missing.isEmpty()) {
+            pump.outcome = PumpOutcome::NotVerified;
+            pump.detail = missing;
+        } else {
+            pump.outcome = PumpOutcome::Confirmed;
         }
-        pump.differences
-            = WriteResult::differences(profile, pump.values, pump.reported, pump.heard);
-        pump.outcome = pump.differences.isEmpty() ? Outcome::Confirmed : Outcome::Differs;
     }
-    if (waiting.empty())
-        report();
-    else
-        startQueued();
+    report();
 }
 
 void PlanWrite::report()
 {
+    progressTimer.stop();
+    Console::clearProgress();
     bool allConfirmed = !interrupted;
     for (PumpWork &pump : pumps) {
-        if (pump.outcome == Outcome::Unknown) {
+        if (pump.outcome == PumpOutcome::Unknown) {
             if (phase == Phase::Write && !interrupted)
-                pump.outcome = Outcome::Sent;
+                pump.outcome = PumpOutcome::Sent;
             else
-                pump.outcome = pump.written ? Outcome::Unverified : Outcome::NotWritten;
+                pump.outcome
+                    = pump.written ? PumpOutcome::VerifyInterrupted : PumpOutcome::NotWritten;
         }
-        allConfirmed
-            = allConfirmed && (pump.outcome == Outcome::Confirmed || pump.outcome == Outcome::Sent);
+        allConfirmed = allConfirmed
+            && (pump.outcome == PumpOutcome::Confirmed || pump.outcome == PumpOutcome::Sent);
         Console::printResult(pumpLabel(pump) + QStringLiteral(": ")
-                             + WriteResult::status(pump.outcome, pump.differences)
-                             + QLatin1Char('\n'));
+                             + WriteResult::status(pump.outcome, pump.detail) + QLatin1Char('\n'));
     }
     finish(allConfirmed ? 0 : 1);
 }
 
-void PlanWrite::queue(int pump) { waiting.push_back(pump); }
-
-void PlanWrite::startQueued()
+// Two pumps sent to one address could not both be verified, nor both work.
+void PlanWrite::checkNewAddresses()
 {
-    while (!waiting.empty() && !interrupted
-           && (options.parallel <= 0 || inFlight < options.parallel)) {
-        const int index = waiting.front();
-        waiting.pop_front();
-        ++inFlight;
-        const PumpWork &pump = pumps.at(index);
-        if (phase == Phase::Write)
-            link->write(pump.where, pump.values);
-        else
-            link->read(pump.where);
-    }
-}
-
-void PlanWrite::takeSetting(const QString &where, int settingIndex, const QString &value)
-{
-    if (phase != Phase::ReadFirst && phase != Phase::Verify)
-        return;
-    const int index = pumpAt.value(where, -1);
-    if (index < 0 || settingIndex < 0 || settingIndex >= profile.settingCount())
-        return;
-    PumpWork &pump = pumps[index];
-    pump.reported[settingIndex] = value;
-    if (pump.heard.at(settingIndex))
-        return;
-    pump.heard[settingIndex] = true;
-    // The last answer of all ends the wait for stragglers at once.
-    if (graceTimer.isActive() && awaitsAnswers(pump) && --missingAnswers == 0) {
-        graceTimer.stop();
-        judgeAnswers();
-    }
-}
-
-void PlanWrite::takeFinished(const QString &where, bool started)
-{
-    const int index = pumpAt.value(where, -1);
-    if (index < 0 || inFlight == 0
-        || (phase != Phase::ReadFirst && phase != Phase::Write && phase != Phase::Verify))
-        return;
-    --inFlight;
-    ++done;
-    if (phase == Phase::Write && started) {
-        pumps[index].written = true;
-        pumps[index].restartEndsMs = clock.elapsed() + options.restartWaitMs;
-        restarting.push_back(index);
-    }
-    startQueued();
-    if (inFlight == 0 && (waiting.empty() || interrupted))
-        sequencesDone();
-}
-
-void PlanWrite::sequencesDone()
-{
-    if (interrupted) {
-        report();
-        return;
-    }
-    if (phase == Phase::Write) {
-        if (!profile.readsSettings() || !options.verify)
-            report();
-        else
-            waitForRestart();
-        return;
-    }
-    if (!restarting.empty())
-        return;
-    missingAnswers = 0;
+    QHash<QString, int> lineOfAddress;
     for (const PumpWork &pump : qAsConst(pumps)) {
-        if (awaitsAnswers(pump))
-            missingAnswers += profile.settingCount() - heardCount(pump);
+        const QString address = verifyAddress(pump);
+        if (address.isEmpty())
+            continue;
+        const PlannedPump &planned = plan->pumps().at(pump.planIndex);
+        if (lineOfAddress.contains(address)) {
+            const int nip = profile.indexOf("NIP");
+            plan->addProblem({ planned.line,
+                               nip >= 0 && planned.columns.at(nip) ? planned.columns.at(nip)
+                                                                   : planned.pumpColumn,
+                               QStringLiteral("pump \"%1\" would be at %2 after its restart, like "
+                                              "the pump of line %3")
+                                   .arg(planned.pump, address)
+                                   .arg(lineOfAddress.value(address)) });
+        }
+        lineOfAddress.insert(address, planned.line);
     }
-    if (missingAnswers == 0)
-        judgeAnswers();
-    else
-        graceTimer.start();
-}
-
-bool PlanWrite::awaitsAnswers(const PumpWork &pump) const
-{
-    if (phase == Phase::ReadFirst)
-        return plan->pumps().at(pump.planIndex).keepsSome();
-    return pump.outcome == Outcome::Unknown;
 }
 
 bool PlanWrite::stopForProblems()
@@ -313,30 +313,60 @@ bool PlanWrite::stopForProblems()
     return true;
 }
 
+// After its restart a pump given a static address is there; any other stays where
+// it was found, as far as anyone can tell from here.
+QString PlanWrite::verifyAddress(const PumpWork &pump) const
+{
+    const int assignment = profile.indexOf("NAM");
+    const int address = profile.indexOf("NIP");
+    if (options.serial || assignment < 0 || address < 0
+        || !SettingValue::assignsStatic(pump.values.value(assignment)))
+        return pump.where;
+    const QString planned = canonicalIPv4(pump.values.value(address));
+    return planned.isNull() ? pump.where : planned;
+}
+
+std::unique_ptr<FleetReader> PlanWrite::newReader(int retryMs)
+{
+    auto fresh = std::make_unique<FleetReader>(*link, profile, retryMs);
+    fresh->setConcurrentReads(options.parallel);
+    return fresh;
+}
+
+void PlanWrite::printFrames()
+{
+    for (const PumpWork &pump : qAsConst(pumps)) {
+        for (const QString &line : WriteResult::framesShown(profile, pumpLabel(pump), pump.values))
+            Console::printResult(line + QLatin1Char('\n'));
+    }
+}
+
 void PlanWrite::showProgress()
 {
     static const char *const names[]
         = { "searching", "reading first", "writing", "waiting for the restart", "verifying", "" };
     const QString name = QString::fromLatin1(names[int(phase)]);
-    if (phase == Phase::RestartWait)
+    const bool reading = phase == Phase::ReadFirst || phase == Phase::Verify;
+    if (phase == Phase::Search) {
+        Console::showProgress(name);
+    } else if (phase == Phase::Write) {
+        Console::showProgress(
+            QStringLiteral("%1: %2 of %3 pumps").arg(name).arg(writesDone).arg(pumps.size()));
+    } else if (phase == Phase::RestartWait) {
+        const qint64 lastEndsMs
+            = restarting.empty() ? 0 : pumps.at(restarting.back()).restartEndsMs;
         Console::showProgress(QStringLiteral("%1: %2 s left")
                                   .arg(name)
-                                  .arg((lastRestartEndsMs() - clock.elapsed() + 999) / 1000));
-    else if (phase != Phase::Done)
-        Console::showProgress(
-            phase == Phase::Search
-                ? name
-                : QStringLiteral("%1: %2 of %3 pumps").arg(name).arg(qMin(done, total)).arg(total));
-}
-
-qint64 PlanWrite::lastRestartEndsMs() const
-{
-    return restarting.empty() ? 0 : pumps.at(restarting.back()).restartEndsMs;
-}
-
-int PlanWrite::heardCount(const PumpWork &pump) const
-{
-    return int(std::count(pump.heard.cbegin(), pump.heard.cend(), true));
+                                  .arg((lastEndsMs - clock.elapsed() + 999) / 1000));
+    } else if (reading && !reader->askingAgainText().isNull()) {
+        Console::showProgress(reader->askingAgainText());
+    } else if (reading) {
+        const int read = reader->readouts().size() - reader->incompleteCount();
+        Console::showProgress(QStringLiteral("%1: %2 of %3 pumps")
+                                  .arg(name)
+                                  .arg(read)
+                                  .arg(reader->readouts().size()));
+    }
 }
 
 QString PlanWrite::pumpLabel(const PumpWork &pump) const

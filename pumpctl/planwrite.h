@@ -1,8 +1,10 @@
 #ifndef PLANWRITE_H
 #define PLANWRITE_H
 
+#include "fleetreader.h"
 #include "plan.h"
 #include "pumpdirectory.h"
+#include "startqueue.h"
 #include "writeresult.h"
 
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <QVector>
 
 #include <deque>
+#include <memory>
 
 class FleetLink;
 class ProgramProfile;
@@ -22,21 +25,21 @@ struct WriteOptions
     bool dryRun = false;
     bool verify = true;
     bool serial = false;
-    int parallel = 0; // sequences in flight at most; 0: every pump at once
+    int parallel = StartQueue::defaultLimit; // pumps in their sequence at once at most
     int searchWaitMs = 3000; // at most: the search ends once every pump answered
     int restartWaitMs = 15000;
-    // How long pumps that did not answer after their restart are asked again.
-    int retryMs = 15000;
-    // How long the last answers of a read may trail its last query.
-    int replyGraceMs = 500;
+    // How long settings left unanswered are asked again; the verification asks at
+    // least as long as the restart wait.
+    int retryMs = 5000;
 };
 
-// A checked plan carried out: the pumps found by one search, those the plan leaves
-// partly as they are read first, then every pump written in parallel, the restart
-// waited out once for all, every pump read again where it now is and compared with
-// what it was sent. Nothing is sent until every pump of the plan is found and every
-// value to be sent is known. Results go to standard output, one line per pump;
-// problems and progress to standard error. A key is never printed.
+// A checked plan carried out, in phases that run in this order: the pumps found by
+// one search; those the plan leaves partly as they are read first; every pump
+// written in parallel; the restart waited out once for all; every pump read again
+// where it now is and compared with what it was sent; one line per pump reported.
+// Nothing is sent until every pump of the plan is found and every value to be sent
+// is known. Results go to standard output; problems and progress to standard error.
+// A key is never printed.
 class PlanWrite : public QObject
 {
     Q_OBJECT
@@ -54,45 +57,40 @@ signals:
 
 private:
     enum class Phase { Search, ReadFirst, Write, RestartWait, Verify, Done };
-    using Outcome = PumpOutcome;
 
     struct PumpWork
     {
         int planIndex = 0;
         QString where;
         QStringList values;
-        QStringList reported;
-        QVector<bool> heard;
+        int readIndex = -1; // in the reader of the current phase
         bool written = false;
         qint64 restartEndsMs = 0; // on `clock`
 
-        Outcome outcome = Outcome::Unknown;
-        QString differences;
+        PumpOutcome outcome = PumpOutcome::Unknown;
+        QString detail;
     };
 
-    void resolvePumps();
+    // The phases, in order.
+    void findPumps();
     void readFirst();
     void keepWhatPumpsHold();
-    void checkNewAddresses();
-    void printFrames();
     void writeAll();
+    void takeWriteFinished(const QString &where, bool started);
     void waitForRestart();
     void verifyRestarted();
-    void armRestartTimer();
-    void judgeAnswers();
+    void judgeVerification();
     void report();
 
-    void queue(int pump);
-    void startQueued();
-    void takeSetting(const QString &where, int settingIndex, const QString &value);
-    void takeFinished(const QString &where, bool started);
-    void sequencesDone();
+    // What is checked before anything is sent.
+    void keepSetting(PumpWork &pump, int setting, const PumpReadout &readout);
+    void checkNewAddresses();
     bool stopForProblems();
-    void showProgress();
-    int heardCount(const PumpWork &pump) const;
-    qint64 lastRestartEndsMs() const;
-    bool awaitsAnswers(const PumpWork &pump) const;
     QString verifyAddress(const PumpWork &pump) const;
+
+    std::unique_ptr<FleetReader> newReader(int retryMs);
+    void printFrames();
+    void showProgress();
     QString pumpLabel(const PumpWork &pump) const;
     void finish(int exitStatus);
 
@@ -103,17 +101,13 @@ private:
     PumpDirectory directory;
     Phase phase = Phase::Search;
     QVector<PumpWork> pumps;
-    std::deque<int> waiting;
-    QHash<QString, int> pumpAt;
-    int inFlight = 0;
-    int missingAnswers = 0;
-    int done = 0;
-    int total = 0;
+    std::unique_ptr<FleetReader> reader;
+    StartQueue writes;
+    QHash<QString, int> writing;
+    int writesDone = 0;
     bool interrupted = false;
-    QTimer graceTimer;
     QTimer restartTimer;
     QTimer progressTimer;
-    QElapsedTimer retryClock;
     QElapsedTimer clock;
     // Written pumps in the order their restart ends.
     std::deque<int> restarting;

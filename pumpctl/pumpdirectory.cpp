@@ -1,5 +1,6 @@
 #include "pumpdirectory.h"
 
+#include "console.h"
 #include "fleetlink.h"
 #include "identity.h"
 #include "ipv4address.h"
@@ -40,11 +41,29 @@ void PumpDirectory::search(int waitMs, const QStringList &wanted, bool onePump)
     wait.start(waitMs);
 }
 
+void PumpDirectory::searchShowingProgress(int waitMs, const QStringList &wanted, bool onePump)
+{
+    showsProgress = true;
+    Console::showProgress(QStringLiteral("searching"));
+    search(waitMs, wanted, onePump);
+}
+
 void PumpDirectory::stopListening()
 {
     wait.stop();
     listening = false;
+    if (showsProgress)
+        reportSearch();
     emit finished();
+}
+
+void PumpDirectory::reportSearch()
+{
+    showsProgress = false;
+    Console::clearProgress();
+    for (const QString &identity : qAsConst(unusable))
+        Console::printProblem(
+            QStringLiteral("pumpctl: skipped an answer that names no pump: %1").arg(identity));
 }
 
 void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
@@ -70,7 +89,8 @@ void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
     if (!address.isNull() && !foundByAddress.contains(address))
         foundByAddress.insert(address, found.size());
     found.append(pump);
-    emit pumpFound(pump);
+    if (showsProgress)
+        Console::showProgress(QStringLiteral("searching: %1 pumps answered").arg(found.size()));
 
     const bool wantedSome = !missingNames.isEmpty() || !missingAddresses.isEmpty();
     missingNames.remove(nameKey(name));
@@ -102,17 +122,17 @@ const FoundPump *PumpDirectory::find(const QString &pump) const
     return index < 0 ? nullptr : &found.at(index);
 }
 
-QVector<PumpTarget> PumpDirectory::resolve(const QStringList &names, QStringList *unknown) const
+QVector<FoundPump> PumpDirectory::resolve(const QStringList &names, QStringList *unknown) const
 {
-    QVector<PumpTarget> targets;
+    QVector<FoundPump> targets;
     QSet<QString> seen;
     for (const QString &given : names) {
-        PumpTarget target;
+        FoundPump target;
         const QString address = addressIn(given);
         if (const FoundPump *pump = find(given)) {
-            target = { pump->name, pump->address, pump->where };
+            target = *pump;
         } else if (!address.isNull()) {
-            target = { QString(), address, address };
+            target = { QString(), address, QString(), address };
         } else {
             unknown->append(given);
             continue;
@@ -122,13 +142,5 @@ QVector<PumpTarget> PumpDirectory::resolve(const QStringList &names, QStringList
         seen.insert(target.where);
         targets.append(target);
     }
-    return targets;
-}
-
-QVector<PumpTarget> PumpDirectory::everyPump() const
-{
-    QVector<PumpTarget> targets;
-    for (const FoundPump &pump : pumps())
-        targets.append({ pump.name, pump.address, pump.where });
     return targets;
 }

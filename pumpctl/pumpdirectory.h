@@ -11,22 +11,14 @@
 
 class FleetLink;
 
-// A pump that answered the search, as a window lists it.
+// A pump a command works on: as it answered the search, or as the technician gave
+// its address.
 struct FoundPump
-{
-    QString name;
-    QString address;
-    QString identity;
-    // Where the link reaches it: its address on Ethernet, the port on a serial line.
-    QString where;
-};
-
-// A pump a command works on, named as the technician named it or as the search
-// found it.
-struct PumpTarget
 {
     QString name; // empty when the pump was given by address and not searched for
     QString address;
+    QString identity; // empty when not searched for
+    // Where the link reaches it: its address on Ethernet, the port on a serial line.
     QString where;
 
     // How results name the pump: by its name when known, else by its address.
@@ -47,6 +39,9 @@ public:
     // every pump in `wanted` (names or addresses) has answered, or, with `onePump`
     // (a serial line), once its pump has.
     void search(int waitMs, const QStringList &wanted = QStringList(), bool onePump = false);
+    // The same, showing how many pumps answered as progress; when it is over, the
+    // answers that name no pump are reported on standard error.
+    void searchShowingProgress(int waitMs, const QStringList &wanted, bool onePump);
     // In order of address.
     QVector<FoundPump> pumps() const;
     // The identities that could not be cut, as received.
@@ -60,17 +55,15 @@ public:
     const FoundPump *find(const QString &pump) const;
     // The pumps named by `names` (names or addresses), each once, in the order given.
     // A name nobody answered to goes to `unknown`.
-    QVector<PumpTarget> resolve(const QStringList &names, QStringList *unknown) const;
-    // Every pump found.
-    QVector<PumpTarget> everyPump() const;
+    QVector<FoundPump> resolve(const QStringList &names, QStringList *unknown) const;
 
 signals:
-    void pumpFound(const FoundPump &pump);
     void finished();
 
 private:
     void takeIdentity(const QString &where, const QByteArray &text);
     void stopListening();
+    void reportSearch();
 
     FleetLink &link;
     QTimer wait;
@@ -83,6 +76,7 @@ private:
     QStringList unusable;
     bool listening = false;
     bool endsOnFirst = false;
+    bool showsProgress = false;
 };
 
 #endif // PUMPDIRECTORY_H

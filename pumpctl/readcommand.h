@@ -2,14 +2,6 @@
 #define READCOMMAND_H
 
 #include "commandline.h"
-#include "pumpdirectory.h"
-
-#include <QVector>
-
-class FleetLink;
-class FleetReader;
-class ProgramProfile;
-class ResultTable;
 
 // pumpctl read: the settings of the pumps named (or of every pump found), read in
 // parallel, one row per pump.
@@ -23,16 +15,6 @@ public:
     QStringList sharedOptions() const override;
     int run(const QCommandLineParser &parser, const QStringList &arguments,
             const CommonOptions &common) override;
-
-    // The pumps `names` (names or addresses, or every pump found with `all`) stand
-    // for, searching first when a name or `all` needs it. Names nobody answered to
-    // are reported on standard error and go to `unknown`.
-    static QVector<PumpTarget> findTargets(FleetLink &link, const QStringList &names, bool all,
-                                           int searchWaitMs, const CommonOptions &common,
-                                           QStringList *unknown);
-    // One row per pump: "pump" (its name when known, else its address), then one
-    // column per setting, named by its mnemonic: what `write` takes.
-    static ResultTable settingsTable(const ProgramProfile &profile, const FleetReader &reader);
 };
 
 #endif // READCOMMAND_H

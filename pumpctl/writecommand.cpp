@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cmath>
-
 namespace {
 
 const QString dryRunOption = QStringLiteral("dry-run");
@@ -24,37 +22,26 @@ const QString allowEmptyKeysOption = QStringLiteral("allow-empty-keys");
 
 // The windows wait as long for a pump's restart.
 constexpr double defaultRestartWaitSeconds = 15.0;
-constexpr double longestRestartWaitSeconds = 3600.0;
-// Pumps that did not answer after the restart are asked again for as long as the
-// restart took, and never for less.
-constexpr int shortestRetryMs = 5000;
 
 bool parseOptions(const QCommandLineParser &parser, const CommonOptions &common,
                   WriteOptions *options)
 {
     bool ok = false;
-    options->parallel = parser.isSet(parallelOption) ? parser.value(parallelOption).toInt(&ok) : 0;
+    if (parser.isSet(parallelOption))
+        options->parallel = parser.value(parallelOption).toInt(&ok);
     if (parser.isSet(parallelOption) && (!ok || options->parallel < 1)) {
         CommandLine::usageError(QStringLiteral("--parallel takes a number of pumps, not '%1'")
                                     .arg(parser.value(parallelOption)));
         return false;
     }
-    double seconds = defaultRestartWaitSeconds;
-    if (parser.isSet(restartWaitOption)) {
-        seconds = parser.value(restartWaitOption).toDouble(&ok);
-        if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > longestRestartWaitSeconds) {
-            CommandLine::usageError(
-                QStringLiteral("--restart-wait takes a number of seconds from 0 to 3600, not '%1'")
-                    .arg(parser.value(restartWaitOption)));
-            return false;
-        }
-    }
-    options->restartWaitMs = int(std::lround(seconds * 1000));
-    options->retryMs = qMax(shortestRetryMs, options->restartWaitMs);
+    if (!CommonOption::milliseconds(parser, restartWaitOption, defaultRestartWaitSeconds,
+                                    &options->restartWaitMs)
+        || !CommonOption::retryMs(parser, &options->retryMs))
+        return false;
     options->dryRun = parser.isSet(dryRunOption);
     options->verify = !parser.isSet(noVerifyOption);
     options->serial = !common.serialPort.isEmpty();
-    return CommandLine::searchWaitMs(parser, &options->searchWaitMs);
+    return CommonOption::searchWaitMs(parser, &options->searchWaitMs);
 }
 
 // Reads and checks the plan file; false with every problem printed when it is wrong.
@@ -85,7 +72,7 @@ QString WriteCommand::synopsis() const
 {
     return QStringLiteral("PLAN.csv [--profile network|ip|key] [--dry-run] [--parallel N] "
                           "[--restart-wait SECONDS] [--no-verify] [--allow-empty-keys] "
-                          "[--wait SECONDS]");
+                          "[--wait SECONDS] [--retry-for SECONDS]");
 }
 
 QString WriteCommand::summary() const
@@ -96,7 +83,8 @@ QString WriteCommand::summary() const
         "      left out keeps what the pump holds. Everything is checked and every pump found\n"
         "      before anything is sent (problems as plan.csv:LINE:COLUMN, exit status 2).\n"
         "      All pumps are written in parallel, the restart is waited out once, and each\n"
-        "      pump is read back: confirmed, differs, or did not answer (keys: sent).");
+        "      pump is read back: confirmed, differs, not verified (settings unanswered after\n"
+        "      every retry) or did not answer (keys: sent).");
 }
 
 QList<QCommandLineOption> WriteCommand::ownOptions() const
@@ -105,7 +93,7 @@ QList<QCommandLineOption> WriteCommand::ownOptions() const
         { dryRunOption,
           "write: check the plan, find the pumps, print the frames it would send (keys "
           "[redacted]) and send nothing." },
-        { parallelOption, "write: talk to at most N pumps at once (default: all).", "N" },
+        { parallelOption, "write: talk to at most N pumps at once (default 2000).", "N" },
         { restartWaitOption,
           "write: how long the pumps take to restart after their save (default 15, as the "
           "windows wait).",
@@ -118,7 +106,7 @@ QList<QCommandLineOption> WriteCommand::ownOptions() const
 
 QStringList WriteCommand::sharedOptions() const
 {
-    return { QStringLiteral("profile"), QStringLiteral("wait") };
+    return { QStringLiteral("profile"), QStringLiteral("wait"), QStringLiteral("retry-for") };
 }
 
 int WriteCommand::run(const QCommandLineParser &parser, const QStringList &arguments,
@@ -138,7 +126,7 @@ int WriteCommand::run(const QCommandLineParser &parser, const QStringList &argum
     if (!loadPlan(arguments.first(), options.planName, &plan))
         return ExitStatus::badCommandLine;
     FleetLink link(*profile);
-    if (!CommandLine::openLink(link, common))
+    if (!CommonOption::openLink(link, common))
         return ExitStatus::pumpsFailed;
 
     InterruptNotifier interrupt;

@@ -27,34 +27,34 @@ QStringList framesShown(const ProgramProfile &profile, const QString &pump,
 }
 
 QString differences(const ProgramProfile &profile, const QStringList &sent,
-                    const QStringList &reported, const QVector<bool> &heard)
+                    const QStringList &reported)
 {
     QStringList found;
     for (int k = 0; k < profile.settingCount(); ++k) {
         const SettingDescription &setting = profile.settings().at(k);
-        const QString name = QString::fromLatin1(setting.mnemonic);
-        const QString wrote = SettingValue::shown(setting, sent.at(k));
-        if (!heard.at(k))
-            found.append(QStringLiteral("%1 wrote %2, pump did not report it").arg(name, wrote));
-        else if (!SettingValue::holds(setting, sent.at(k), reported.at(k)))
-            found.append(QStringLiteral("%1 wrote %2, pump holds %3")
-                             .arg(name, wrote, printable(reported.at(k))));
+        if (reported.at(k).isNull() || SettingValue::holds(setting, sent.at(k), reported.at(k)))
+            continue;
+        found.append(QStringLiteral("%1 wrote %2, pump holds %3")
+                         .arg(QString::fromLatin1(setting.mnemonic),
+                              SettingValue::shown(setting, sent.at(k)), printable(reported.at(k))));
     }
     return found.join(QStringLiteral("; "));
 }
 
-QString status(PumpOutcome outcome, const QString &differences)
+QString status(PumpOutcome outcome, const QString &detail)
 {
     switch (outcome) {
     case PumpOutcome::Confirmed:
         return QStringLiteral("confirmed");
     case PumpOutcome::Differs:
-        return QStringLiteral("differs: ") + differences;
+        return QStringLiteral("differs: ") + detail;
+    case PumpOutcome::NotVerified:
+        return QStringLiteral("not verified: %1 did not answer").arg(detail);
     case PumpOutcome::Silent:
         return QStringLiteral("did not answer after its restart");
     case PumpOutcome::Sent:
         return QStringLiteral("sent");
-    case PumpOutcome::Unverified:
+    case PumpOutcome::VerifyInterrupted:
         return QStringLiteral("written, not verified (interrupted)");
     case PumpOutcome::NotWritten:
     case PumpOutcome::Unknown:

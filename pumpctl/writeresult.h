@@ -13,27 +13,30 @@ class ProgramProfile;
 enum class PumpOutcome {
     Unknown,
     Confirmed,
-    Differs,
+    Differs, // reported a value other than the one written
+    NotVerified, // left settings unanswered after every retry, differs in none
     Silent, // did not answer after its restart
     Sent, // keys, or not verified on request
     NotWritten, // interrupted before its write started
-    Unverified, // written, then interrupted before it was read again
+    VerifyInterrupted, // written, then interrupted before it was read again
 };
 
 namespace WriteResult {
 
-// The result line's text for a pump: "confirmed", "differs: ..." and so on.
-QString status(PumpOutcome outcome, const QString &differences);
+// The result line's text for a pump: "confirmed", "differs: <detail>", "not verified:
+// <detail> did not answer" and so on.
+QString status(PumpOutcome outcome, const QString &detail);
 
 // The frames of one pump's write, one line each, STX and CR spelled out and key
 // values shown as "[redacted]".
 QStringList framesShown(const ProgramProfile &profile, const QString &pump,
                         const QStringList &values);
 
-// Every setting whose reading does not show what was sent, as
-// "NIP wrote 10.0.0.5, pump holds 10.0.0.6", joined by "; "; empty when it holds all.
+// Every setting whose answer shows another value than was sent, as
+// "NIP wrote 10.0.0.5, pump holds 10.0.0.6", joined by "; "; empty when every answer
+// shows what was sent. A setting not answered (null) differs in nothing known.
 QString differences(const ProgramProfile &profile, const QStringList &sent,
-                    const QStringList &reported, const QVector<bool> &heard);
+                    const QStringList &reported);
 
 // Text from a pump, with its control characters spelled out.
 QString printable(const QString &text);

@@ -4,11 +4,17 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#endif
+
 namespace PumpDatagrams {
 
 namespace {
 
-constexpr int receiveBufferBytes = 4 * 1024 * 1024;
+// Ten thousand pumps answering one broadcast at the same moment: each small datagram
+// costs the system about a kilobyte of buffer.
+constexpr int receiveBufferBytes = 32 * 1024 * 1024;
 
 constexpr int datagramsPerNotification = 64;
 
@@ -24,6 +30,15 @@ bool bindForPumps(QUdpSocket &socket)
 
 void enlargeReceiveBuffer(QUdpSocket &socket)
 {
+    // The system caps a plain request at its configured maximum; where the process may
+    // administer the network, it takes the whole size regardless.
+#ifdef Q_OS_LINUX
+    const int bytes = receiveBufferBytes;
+    if (setsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &bytes,
+                   sizeof bytes)
+        == 0)
+        return;
+#endif
     socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, receiveBufferBytes);
 }
 

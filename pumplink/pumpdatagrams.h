@@ -13,8 +13,8 @@ namespace PumpDatagrams {
 // and makes its receive buffer room for their answers. False when it cannot bind.
 bool bindForPumps(QUdpSocket &socket);
 
-// Gives the socket the room for a thousand pumps answering one broadcast, or one read
-// step, at the same moment.
+// Gives the socket the room for ten thousand pumps answering one broadcast, or one
+// read step, at the same moment.
 void enlargeReceiveBuffer(QUdpSocket &socket);
 
 // Hands the datagrams waiting on `socket` to `take`, in order. A flood must not hold

@@ -76,11 +76,42 @@ struct SimulatorOptions
     int pumps = 1;
     QHostAddress firstAddress;
     int restartMs = 0;
+    double lossPercent = 0;
+    quint32 lossSeed = 1;
     PumpFault fault = PumpFault::None;
     bool brand = false;
     bool serial = false;
     bool log = false;
 };
+
+void addLossOptions(QCommandLineParser &parser)
+{
+    parser.addOption({ QStringLiteral("loss"),
+                       QStringLiteral("Share of answers to settings queries that get lost, in "
+                                      "percent (default 0)."),
+                       QStringLiteral("percent"), QStringLiteral("0") });
+    parser.addOption({ QStringLiteral("seed"),
+                       QStringLiteral("Seed of the generator that picks the lost answers "
+                                      "(default 1): the same seed, the same answers lost."),
+                       QStringLiteral("n"), QStringLiteral("1") });
+}
+
+bool parseLoss(const QCommandLineParser &parser, SimulatorOptions *options)
+{
+    QTextStream err(stderr);
+    bool ok = false;
+    options->lossPercent = parser.value(QStringLiteral("loss")).toDouble(&ok);
+    if (!ok || !(options->lossPercent >= 0 && options->lossPercent <= 100)) {
+        err << "pump-sim: --loss must be a percentage from 0 to 100" << Qt::endl;
+        return false;
+    }
+    options->lossSeed = parser.value(QStringLiteral("seed")).toUInt(&ok);
+    if (!ok) {
+        err << "pump-sim: --seed must be a whole number" << Qt::endl;
+        return false;
+    }
+    return true;
+}
 
 // Reads the command line; false, with the reason on standard error, when it is wrong.
 bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
@@ -113,6 +144,7 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
                                        QStringLiteral("Print every received frame in hex."));
     parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, faultOption,
                         brandOption, logOption });
+    addLossOptions(parser);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -127,6 +159,8 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
         err << "pump-sim: --restart-ms must be a number of milliseconds" << Qt::endl;
         return false;
     }
+    if (!parseLoss(parser, options))
+        return false;
     if (!faultFromName(parser.value(faultOption), &options->fault)) {
         err << "pump-sim: unknown fault " << parser.value(faultOption) << "; one of " << faultList()
             << Qt::endl;
@@ -152,6 +186,7 @@ bool startPumps(PumpSimulator &simulator, const SimulatorOptions &options, QText
 {
     QTextStream err(stderr);
     simulator.setRestartMs(options.restartMs);
+    simulator.setLoss(options.lossPercent, options.lossSeed);
     const quint32 firstIpv4 = options.firstAddress.toIPv4Address();
     for (int i = 0; i < options.pumps; ++i) {
         SimulatedPumpConfig config;

@@ -9,6 +9,7 @@
 
 #include <QTimer>
 
+#include <random>
 #include <vector>
 
 // Ties the parts together: frames come in from the UDP sockets and the serial line,
@@ -27,6 +28,8 @@ struct PumpSimulator::Private
     std::vector<HeldReplies *> held; // made only for pumps that join replies
     int restartMs = 0;
     int replyDelayMs = 0;
+    double lossPercent = 0;
+    std::mt19937 lossGenerator;
     QVector<ReceivedFrame> frames;
 
     bool isValidPump(int pump) const { return pump >= 0 && pump < int(pumps.size()); }
@@ -38,6 +41,7 @@ struct PumpSimulator::Private
     void takeBroadcast(const QNetworkDatagram &datagram);
     void takeSerialFrame(const QByteArray &frame);
     void handleFrame(int pump, const QByteArray &frame, const ReplyTarget &target);
+    bool losesAnswer(const PumpProtocol::Command &command);
     void save(int pump);
     void finishRestart(int pump);
 
@@ -129,11 +133,19 @@ void PumpSimulator::Private::handleFrame(int pump, const QByteArray &frame,
         return;
     }
     QByteArray value;
-    if (!state.answerFor(command, &value))
+    if (!state.answerFor(command, &value) || losesAnswer(command))
         return;
     const QByteArray line = ReplyShaping::shapedLine(state.fault(), frame, command, value);
     if (!line.isEmpty())
         answer(pump, target, line);
+}
+
+bool PumpSimulator::Private::losesAnswer(const PumpProtocol::Command &command)
+{
+    if (lossPercent <= 0 || command.kind != PumpProtocol::Command::Query
+        || command.mnemonic == PumpProtocol::identityMnemonic)
+        return false;
+    return std::uniform_real_distribution<double>(0, 100)(lossGenerator) < lossPercent;
 }
 
 void PumpSimulator::Private::save(int pump)
@@ -272,6 +284,12 @@ void PumpSimulator::setFault(int pump, PumpFault fault)
 void PumpSimulator::setRestartMs(int ms) { d->restartMs = qMax(0, ms); }
 
 void PumpSimulator::setReplyDelayMs(int ms) { d->replyDelayMs = qMax(0, ms); }
+
+void PumpSimulator::setLoss(double percent, quint32 seed)
+{
+    d->lossPercent = qBound(0.0, percent, 100.0);
+    d->lossGenerator.seed(seed);
+}
 
 QMap<QByteArray, QByteArray> PumpSimulator::settings(int pump) const
 {

@@ -36,6 +36,8 @@ struct SimulatedPumpConfig
     // A pump that refuses a setting: on a save, a mnemonic listed here is stored with
     // this value, whatever was written (mnemonic -> value text).
     QMap<QByteArray, QByteArray> storesInstead;
+    // Settings whose queries this pump never answers, though it holds them.
+    QList<QByteArray> mutedQueries;
 };
 
 // One frame as the pump received it.
@@ -85,6 +87,10 @@ public:
     void setFault(int pump, PumpFault fault);
     void setRestartMs(int ms); // silence after a save frame (default 0)
     void setReplyDelayMs(int ms); // delay before each answer (default 0)
+    // Every pump drops this share of its answers to settings queries, as a lossy
+    // link would, drawn from a generator seeded with `seed` so a run can be
+    // repeated. Identity answers and the acknowledgements of set frames are kept.
+    void setLoss(double percent, quint32 seed = 1);
 
     QMap<QByteArray, QByteArray> settings(int pump) const;
     QHostAddress address(int pump) const; // changes when a save gives a new static loopback address

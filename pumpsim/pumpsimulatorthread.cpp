@@ -90,6 +90,11 @@ void PumpSimulatorThread::setReplyDelayMs(int ms)
     call([&](PumpSimulator &sim) { sim.setReplyDelayMs(ms); });
 }
 
+void PumpSimulatorThread::setLoss(double percent, quint32 seed)
+{
+    call([&](PumpSimulator &sim) { sim.setLoss(percent, seed); });
+}
+
 QMap<QByteArray, QByteArray> PumpSimulatorThread::settings(int pump)
 {
     QMap<QByteArray, QByteArray> values;

@@ -28,6 +28,7 @@ public:
     void setFault(int pump, PumpFault fault);
     void setRestartMs(int ms);
     void setReplyDelayMs(int ms);
+    void setLoss(double percent, quint32 seed = 1);
     QMap<QByteArray, QByteArray> settings(int pump);
     QHostAddress address(int pump);
     QVector<ReceivedFrame> frames();

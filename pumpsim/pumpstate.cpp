@@ -20,7 +20,8 @@ bool PumpState::answerFor(const PumpProtocol::Command &command, QByteArray *valu
         *value = command.value;
     } else if (command.mnemonic == PumpProtocol::identityMnemonic) {
         *value = identity();
-    } else if (pumpConfig.settings.contains(command.mnemonic)) {
+    } else if (pumpConfig.settings.contains(command.mnemonic)
+               && !pumpConfig.mutedQueries.contains(command.mnemonic)) {
         *value = pumpConfig.settings.value(command.mnemonic);
     } else {
         return false;

@@ -323,7 +323,8 @@ void TestPumpCtl::pumpsThatMissSettingsAreListed()
     auto sim = startSimulator(pumps);
     QVERIFY(sim);
     sim->setFault(2, PumpFault::Silent);
-    const Run run = pumpctl({ "read", "127.0.0.2", "127.0.0.3", "127.0.0.4", "--format", "csv" });
+    const Run run = pumpctl(
+        { "read", "127.0.0.2", "127.0.0.3", "127.0.0.4", "--format", "csv", "--retry-for", "1" });
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err,
              QStringLiteral("pumpctl: 127.0.0.3: did not answer NTT, NPA\n"
@@ -336,18 +337,29 @@ void TestPumpCtl::pumpsThatMissSettingsAreListed()
     QCOMPARE(rows.at(3).mid(1).join(QString()), QString());
     QCOMPARE(rows.at(3).size(), 14);
 
-    // The missing settings were asked once more, and nothing else.
-    QList<QByteArray> second;
+    // The missing settings were asked again, and nothing else, while the retry window
+    // lasted; each pump still paced as a window paces it.
+    QVector<ReceivedFrame> toPartial;
+    QVector<ReceivedFrame> toSilent;
     for (const ReceivedFrame &frame : sim->frames()) {
         if (frame.pump == 1)
-            second.append(frame.bytes);
+            toPartial.append(frame);
+        else if (frame.pump == 2)
+            toSilent.append(frame);
     }
-    QCOMPARE(second.mid(13),
-             QList<QByteArray>({ QByteArray("\x02NTT\r"), QByteArray("\x02NPA\r") }));
-    int silentFrames = 0;
-    for (const ReceivedFrame &frame : sim->frames())
-        silentFrames += frame.pump == 2 ? 1 : 0;
-    QCOMPARE(silentFrames, 26);
+    const QList<QByteArray> again = frameBytes(toPartial).mid(13);
+    QVERIFY2(again.size() >= 2 && again.size() % 2 == 0 && again.size() <= 8,
+             qPrintable(QString::number(again.size())));
+    for (int i = 0; i < again.size(); i += 2)
+        QCOMPARE(again.mid(i, 2),
+                 QList<QByteArray>({ QByteArray("\x02NTT\r"), QByteArray("\x02NPA\r") }));
+    // A pump that answers nothing is asked everything again, the same way.
+    QVERIFY(toSilent.size() >= 26 && toSilent.size() % 13 == 0);
+    QCOMPARE(frameBytes(toSilent).mid(13, 13), ProgramProfile::network().queryFrames().toList());
+    for (const QVector<ReceivedFrame> &frames : { toPartial, toSilent }) {
+        for (const double gap : gapsMs(frames))
+            QVERIFY2(gap >= PumpProtocol::framePauseMs - 1, qPrintable(QString::number(gap)));
+    }
 }
 
 void TestPumpCtl::serialLine()

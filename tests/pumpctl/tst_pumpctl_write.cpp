@@ -26,6 +26,9 @@ private slots:
     void pumpMovedToStaticAddressIsVerifiedThere();
     void interruptLeavesNoPumpWithoutItsSave();
     void serialLineCarriesOnePump();
+    void lossyLinkIsAskedAgain();
+    void outcomesSayWhatIsKnown();
+    void firstReadLeftIncompleteSendsNothing();
 
 private:
     struct Run
@@ -38,6 +41,9 @@ private:
     Run write(const QByteArray &plan, const QStringList &options,
               const std::function<void(QProcess &)> &whileRunning = {});
     QList<QByteArray> framesTo(int pump) const;
+    // Pumps 3 to `count` - 1 beside the three of every test; returns the plan rows
+    // that give each pump `cells` after its name.
+    QByteArray addPumps(int count, const QByteArray &cells);
     bool onlySearched() const;
 
     std::unique_ptr<PumpSimulatorThread> sim;
@@ -95,6 +101,18 @@ QList<QByteArray> TestPumpctlWrite::framesTo(int pump) const
             frames.append(frame.bytes);
     }
     return frames;
+}
+
+QByteArray TestPumpctlWrite::addPumps(int count, const QByteArray &cells)
+{
+    sim->call([count](PumpSimulator &pumps) {
+        for (int i = 3; i < count; ++i)
+            pumps.addPump(loopbackPump(i));
+    });
+    QByteArray rows;
+    for (int i = 0; i < count; ++i)
+        rows += loopbackPump(i).name.toLatin1() + ',' + cells + '\n';
+    return rows;
 }
 
 bool TestPumpctlWrite::onlySearched() const
@@ -335,6 +353,87 @@ void TestPumpctlWrite::serialLineCarriesOnePump()
     QCOMPARE(run.out, QStringLiteral("PUMP-0001-AB12CD3: confirmed\n"));
     QCOMPARE(sim->settings(0).value("ND2"), QByteArray("8.8.4.4"));
     QVERIFY(sim->serialBytes().contains("\x02NSV\r"));
+}
+
+// A link that loses 5 % of the answers: what went missing is asked again, so that a
+// read of the plant is complete, a partial plan is not refused for want of a value it
+// keeps, and every pump is confirmed.
+void TestPumpctlWrite::lossyLinkIsAskedAgain()
+{
+    const QByteArray plan = "pump,NTT\n" + addPumps(50, "45");
+    sim->setLoss(5, 17);
+
+    QProcess read;
+    read.start(QStringLiteral(PUMPCTL_PATH), { "read", "--all", "--format", "csv", "--verbose" });
+    QVERIFY(read.waitForFinished(60000));
+    const QString readErr = QString::fromUtf8(read.readAllStandardError());
+    QCOMPARE(read.exitCode(), 0);
+    const QStringList rows = QString::fromUtf8(read.readAllStandardOutput()).split('\n');
+    QCOMPARE(rows.size(), 52);
+    for (const QString &row : rows.mid(1, 50))
+        QVERIFY2(!row.contains(QLatin1String(",,")) && !row.endsWith(','), qPrintable(row));
+    // Each query asked again is logged, and only those the pumps did not answer.
+    const int askedAgain = readErr.count(QLatin1String("[FleetReader] askAgain ()"));
+    QVERIFY2(askedAgain > 0 && askedAgain < 200, qPrintable(QString::number(askedAgain)));
+
+    received.clear();
+    const Run run = write(plan, {});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count(QLatin1String(": confirmed\n")), 50);
+    for (int pump = 0; pump < 50; ++pump) {
+        QCOMPARE(sim->settings(pump).value("NTT"), QByteArray("45"));
+        // The first read asked again too: the pump got back what it holds.
+        QVERIFY(framesTo(pump).contains(QByteArray("\x02NUH,-03\r")));
+    }
+}
+
+// A pump that never answers one query is not verified, never said to differ; one that
+// stores another value differs; both make the exit status 1.
+void TestPumpctlWrite::outcomesSayWhatIsKnown()
+{
+    sim->call([](PumpSimulator &pumps) {
+        SimulatedPumpConfig refusing = loopbackPump(3);
+        refusing.storesInstead.insert("NTT", "99");
+        pumps.addPump(refusing);
+        SimulatedPumpConfig mute = loopbackPump(4);
+        mute.mutedQueries = { "NTT", "NUH" };
+        pumps.addPump(mute);
+    });
+    const QByteArray plan = "pump,NTT,NUH\nPUMP-0001-AB12CD3,11,+02\nPUMP-0004-AB12CD3,14,+02\n"
+                            "PUMP-0005-AB12CD3,15,+02\n";
+    const Run run = write(plan, { "--retry-for", "1" });
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out,
+             QStringLiteral("PUMP-0001-AB12CD3: confirmed\n"
+                            "PUMP-0004-AB12CD3: differs: NTT wrote 14, pump holds 99\n"
+                            "PUMP-0005-AB12CD3: not verified: NTT, NUH did not answer\n"));
+    QCOMPARE(sim->settings(4).value("NTT"), QByteArray("15"));
+    // After the restart the mute settings were asked again, and only they.
+    const QList<QByteArray> frames = framesTo(4);
+    const QList<QByteArray> verification = frames.mid(frames.indexOf("\x02NSV\r") + 14);
+    QVERIFY(verification.count(QByteArray("\x02NTT\r")) >= 2);
+    QCOMPARE(verification.count(QByteArray("\x02NAM\r")), 0);
+}
+
+// The plan rule stands: a value the plan keeps that the pump never reported, however
+// often it was asked, refuses the plan before anything is written.
+void TestPumpctlWrite::firstReadLeftIncompleteSendsNothing()
+{
+    sim->call([](PumpSimulator &pumps) {
+        SimulatedPumpConfig mute = loopbackPump(3);
+        mute.mutedQueries = { "NUH" };
+        pumps.addPump(mute);
+    });
+    const Run run
+        = write("pump,NTT\nPUMP-0001-AB12CD3,7\nPUMP-0004-AB12CD3,7\n", { "--retry-for", "0.5" });
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith("plan.csv:3:1: pump \"PUMP-0004-AB12CD3\" did not report NUH, "
+                                "which the plan keeps as it is\npumpctl: nothing was sent\n"),
+             qPrintable(run.err));
+    QVERIFY(framesTo(3).count(QByteArray("\x02NUH\r")) >= 2);
+    for (const ReceivedFrame &frame : qAsConst(received))
+        QVERIFY2(!frame.bytes.contains(','), frame.bytes.constData());
 }
 
 QTEST_GUILESS_MAIN(TestPumpctlWrite)

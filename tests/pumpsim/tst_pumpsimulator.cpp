@@ -153,6 +153,7 @@ private slots:
     void faultsOverUdp();
     void joinedReplyIsFlushedAloneAfterAPause();
     void replyDelayHoldsEveryAnswer();
+    void lossDropsTheSameSettingsAnswersForTheSameSeed();
     void junkFloodReachesThePeer();
     void serialLineFramesDropsStrayBytesAndSurvivesReopen();
     void serialSplitAndJoinTimingAndPulledCable();
@@ -434,6 +435,43 @@ void TestPumpSimulator::replyDelayHoldsEveryAnswer()
     QVERIFY2(elapsed >= 145 && elapsed < 290, qPrintable(QString::number(elapsed)));
     const QSet<QByteArray> received { answers[0].data(), answers[1].data() };
     QCOMPARE(received, (QSet<QByteArray> { reply("NAM", "DHCP"), reply("NIP", "127.0.0.3") }));
+}
+
+// A lossy link: a share of the settings answers never comes, the same ones for the
+// same seed; identity answers, set acknowledgements and muted settings as they were.
+void TestPumpSimulator::lossDropsTheSameSettingsAnswersForTheSameSeed()
+{
+    SimulatedPumpConfig pump = pumpConfig(0);
+    pump.mutedQueries = { "NTT" };
+    QCOMPARE(sim->addPump(pump), 0);
+    const QByteArrayList asked { query("NAM"), query("NIP"), query("NSM"), query("NDG") };
+    const auto answersTo200Queries = [this, &asked](quint32 seed) {
+        sim->setLoss(25, seed);
+        for (int i = 0; i < 200; ++i)
+            client->writeDatagram(asked.at(i % 4), nthAddress(0), PumpProtocol::pumpPort);
+        client->writeDatagram(query("NID"), nthAddress(0), PumpProtocol::pumpPort);
+        client->writeDatagram("\x02NAM,Static\r", nthAddress(0), PumpProtocol::pumpPort);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastMs = 0;
+        return payloads(receiveUntilQuiet(*client, 300, 300, 5000, clock, &lastMs));
+    };
+    const QByteArrayList first = answersTo200Queries(7);
+    const QByteArrayList again = answersTo200Queries(7);
+    const QByteArrayList other = answersTo200Queries(8);
+    QCOMPARE(again, first);
+    QVERIFY(other != first);
+    // Both kept answers come last, whatever was lost before them.
+    QCOMPARE(first.mid(first.size() - 2).last(), QByteArray("\x02NAM,Static\r"));
+    QVERIFY(first.at(first.size() - 2).startsWith("\x02NID,"));
+    const int settings = first.size() - 2;
+    QVERIFY2(settings > 120 && settings < 180, qPrintable(QString::number(settings)));
+
+    sim->setLoss(0);
+    client->writeDatagram(query("NTT"), nthAddress(0), PumpProtocol::pumpPort);
+    client->writeDatagram(query("NSM"), nthAddress(0), PumpProtocol::pumpPort);
+    QCOMPARE(payloads(receiveDatagrams(*client, 2, 500)),
+             QByteArrayList { reply("NSM", pump.settings.value("NSM")) });
 }
 
 void TestPumpSimulator::junkFloodReachesThePeer()
