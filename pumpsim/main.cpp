@@ -113,6 +113,20 @@ bool parseLoss(const QCommandLineParser &parser, SimulatorOptions *options)
     return true;
 }
 
+// The pumps follow `text` one address each; all of them must stay on loopback.
+bool takeFirstAddress(const QString &text, SimulatorOptions *options)
+{
+    options->firstAddress = QHostAddress(text);
+    const quint32 firstIpv4 = options->firstAddress.toIPv4Address();
+    if (options->firstAddress.protocol() == QAbstractSocket::IPv4Protocol
+        && inLoopbackNet(firstIpv4) && inLoopbackNet(firstIpv4 + quint32(options->pumps - 1)))
+        return true;
+    QTextStream(stderr) << "pump-sim: every pump address must lie in 127.0.0.0/8; this is a "
+                           "loopback simulator"
+                        << Qt::endl;
+    return false;
+}
+
 // Reads the command line; false, with the reason on standard error, when it is wrong.
 bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
 {
@@ -166,15 +180,8 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
             << Qt::endl;
         return false;
     }
-    options->firstAddress = QHostAddress(parser.value(firstAddressOption));
-    const quint32 firstIpv4 = options->firstAddress.toIPv4Address();
-    if (options->firstAddress.protocol() != QAbstractSocket::IPv4Protocol
-        || !inLoopbackNet(firstIpv4) || !inLoopbackNet(firstIpv4 + quint32(options->pumps - 1))) {
-        err << "pump-sim: every pump address must lie in 127.0.0.0/8; this is a loopback "
-               "simulator"
-            << Qt::endl;
+    if (!takeFirstAddress(parser.value(firstAddressOption), options))
         return false;
-    }
     options->brand = parser.isSet(brandOption);
     options->serial = parser.isSet(serialOption);
     options->log = parser.isSet(logOption);
