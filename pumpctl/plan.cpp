@@ -112,7 +112,7 @@ void Plan::checkRow(const QVector<PlanCell> &row)
     const int headerColumns = settingOfColumn.size() + 1;
     if (row.size() != headerColumns) {
         // The first cell missing, or the first one too many.
-        const int column = std::min(row.size(), headerColumns) + 1;
+        const int column = std::min(int(row.size()), headerColumns) + 1;
         problem(line, column,
                 QStringLiteral("the row has %1 cells, the header %2")
                     .arg(row.size())

@@ -4,6 +4,7 @@
 #include "pumpserialline.h"
 
 #include <QNetworkDatagram>
+#include <QVariant>
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QNetworkDatagram>
 #include <QSerialPortInfo>
+#include <QVariant>
 
 namespace {
 
