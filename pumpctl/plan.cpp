@@ -30,7 +30,9 @@ Plan::Plan(const ProgramProfile &profile, bool allowEmptyKeys)
 bool Plan::check(const QVector<QVector<PlanCell>> &rows)
 {
     if (rows.isEmpty()) {
-        problem(1, 1, QStringLiteral("the plan is empty: it needs a header row"));
+        // A file the reader could not cut into rows has been explained already.
+        if (found.isEmpty())
+            problem(1, 1, QStringLiteral("the plan is empty: it needs a header row"));
         return false;
     }
     if (!checkHeader(rows.first()))
