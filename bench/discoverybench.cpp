@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QUdpSocket>
+#include <QVariant>
 
 #include <cmath>
 

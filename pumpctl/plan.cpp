@@ -30,7 +30,9 @@ Plan::Plan(const ProgramProfile &profile, bool allowEmptyKeys)
 bool Plan::check(const QVector<QVector<PlanCell>> &rows)
 {
     if (rows.isEmpty()) {
-        problem(1, 1, QStringLiteral("the plan is empty: it needs a header row"));
+        // A file the reader could not cut into rows has been explained already.
+        if (found.isEmpty())
+            problem(1, 1, QStringLiteral("the plan is empty: it needs a header row"));
         return false;
     }
     if (!checkHeader(rows.first()))
@@ -112,7 +114,7 @@ void Plan::checkRow(const QVector<PlanCell> &row)
     const int headerColumns = settingOfColumn.size() + 1;
     if (row.size() != headerColumns) {
         // The first cell missing, or the first one too many.
-        const int column = std::min(row.size(), headerColumns) + 1;
+        const int column = std::min(int(row.size()), headerColumns) + 1;
         problem(line, column,
                 QStringLiteral("the row has %1 cells, the header %2")
                     .arg(row.size())

@@ -1,5 +1,7 @@
 #include "planreader.h"
 
+#include "planheader.h"
+
 #include <QIODevice>
 
 namespace {
@@ -86,6 +88,8 @@ void PlanReader::start()
     found.clear();
     row.clear();
     cell.clear();
+    headerBytes.clear();
+    separator = 0;
     state = State::CellStart;
     cellQuoted = false;
     stopped = false;
@@ -116,14 +120,47 @@ bool PlanReader::feed(const char *bytes, qint64 size)
             const int seen = bomBytesSeen;
             bomBytesSeen = -1;
             for (int k = 0; k < seen; ++k) {
-                if (!takeByte(byteOrderMark[k]))
+                if (!acceptByte(byteOrderMark[k]))
                     return false;
             }
         }
-        if (!takeByte(byte))
+        if (!acceptByte(byte))
             return false;
     }
     return !stopped;
+}
+
+bool PlanReader::acceptByte(char byte)
+{
+    if (separator != 0)
+        return takeByte(byte);
+    headerBytes.append(byte);
+    // A header row too long to be one is decided on what has come; the row's own
+    // limit then stops the reading.
+    const bool headerEnded
+        = byte == '\n' && !PlanHeader::isBlankLine(PlanHeader::lastLine(headerBytes));
+    if (!headerEnded && headerBytes.size() <= maximumLineBytes)
+        return true;
+    return decideSeparator();
+}
+
+// Decides from the header row and reads the bytes held so far with it; a header
+// that fits neither separator ends the reading, as no row after it can be cut.
+bool PlanReader::decideSeparator()
+{
+    separator = PlanHeader::separatorOf(PlanHeader::lastLine(headerBytes));
+    if (separator == 0) {
+        const int headerLine = headerBytes.left(headerBytes.size() - 1).count('\n') + 1;
+        stop(headerLine, 1, PlanHeader::describe(PlanHeader::lastLine(headerBytes)));
+        return false;
+    }
+    const QByteArray held = headerBytes;
+    headerBytes.clear();
+    for (const char byte : held) {
+        if (!takeByte(byte))
+            return false;
+    }
+    return true;
 }
 
 bool PlanReader::takeByte(char byte)
@@ -156,7 +193,7 @@ bool PlanReader::parseByte(char byte)
         state = State::Unquoted;
         return parseByte(byte);
     case State::Unquoted:
-        if (byte == ',')
+        if (byte == separator)
             return endCell();
         if (byte == '\n' || byte == '\r') {
             if (!endCell() || !endRow())
@@ -180,7 +217,7 @@ bool PlanReader::parseByte(char byte)
             state = State::Quoted;
             return appendToCell(byte);
         }
-        if (byte != ',' && byte != '\n' && byte != '\r') {
+        if (byte != separator && byte != '\n' && byte != '\r') {
             fail(line, row.size() + 1, QStringLiteral("text after the closing quote of a cell"));
             state = State::Unquoted;
             return appendToCell(byte);
@@ -257,10 +294,16 @@ bool PlanReader::finish()
         const int seen = bomBytesSeen;
         bomBytesSeen = -1;
         for (int k = 0; k < seen; ++k) {
-            if (!takeByte(byteOrderMark[k]))
+            if (!acceptByte(byteOrderMark[k]))
                 return false;
         }
     }
+    // A plan of blank lines only, or nothing at all, has no header to decide by.
+    if (separator == 0
+        && PlanHeader::isBlankLine(QByteArray(headerBytes).replace('\n', QByteArray())))
+        separator = ',';
+    if (separator == 0 && !decideSeparator())
+        return false;
     if (state == State::Quoted) {
         stop(cellLine, row.size() + 1, QStringLiteral("a quote is left open"));
         return false;

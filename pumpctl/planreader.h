@@ -27,8 +27,10 @@ struct PlanProblem
     QString what;
 };
 
-// Reads a plan table: comma-separated values with quoted cells, doubled quotes
-// inside them, CRLF or LF line ends and an optional UTF-8 byte order mark. The file
+// Reads a plan table: values separated by commas or, as spreadsheets in many
+// locales save them, by semicolons (the header row, which begins with "pump", tells
+// which), with quoted cells, doubled quotes inside them, CRLF or LF line ends and an
+// optional UTF-8 byte order mark. The file
 // comes from outside, so everything is bounded: a cell, a line, the number of rows
 // and the whole file; the file is read in chunks, never whole. A cell that is not
 // UTF-8 or holds a NUL byte is a problem of its own and reading goes on; a limit
@@ -59,6 +61,9 @@ private:
     void start();
     // False once reading must stop.
     bool feed(const char *bytes, qint64 size);
+    // Holds the bytes up to the end of the header row until they tell the separator.
+    bool acceptByte(char byte);
+    bool decideSeparator();
     bool takeByte(char byte);
     bool parseByte(char byte);
     bool finish();
@@ -73,6 +78,9 @@ private:
     QVector<PlanProblem> found;
     QVector<PlanCell> row;
     QByteArray cell;
+    // Until the header row has been seen: its bytes, and any blank lines before it.
+    QByteArray headerBytes;
+    char separator = 0;
     State state = State::CellStart;
     bool cellQuoted = false;
     bool stopped = false;

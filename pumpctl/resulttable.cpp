@@ -2,7 +2,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 ResultTable::ResultTable(QStringList columns)
     : columnNames(std::move(columns))
@@ -93,16 +92,29 @@ QString ResultTable::toCsv() const
     return text;
 }
 
+// Written here rather than through QJsonObject, which sorts its keys: each object
+// keeps the columns' order, `pump` first and the settings in the profile's order,
+// as the table and CSV do. The layout is QJsonDocument's indented one.
 QString ResultTable::toJson() const
 {
-    QJsonArray array;
-    for (const QStringList &row : tableRows) {
-        QJsonObject object;
-        for (int i = 0; i < columnNames.size(); ++i)
-            object.insert(columnNames.at(i),
-                          row.at(i).isNull() ? QJsonValue(QJsonValue::Null)
-                                             : QJsonValue(row.at(i)));
-        array.append(object);
+    QString text = QStringLiteral("[\n");
+    for (int r = 0; r < tableRows.size(); ++r) {
+        const QStringList &row = tableRows.at(r);
+        text += QLatin1String("    {\n");
+        for (int i = 0; i < columnNames.size(); ++i) {
+            text += QLatin1String("        ") + jsonValue(columnNames.at(i)) + QLatin1String(": ")
+                + jsonValue(row.at(i)) + QLatin1String(i + 1 < columnNames.size() ? ",\n" : "\n");
+        }
+        text += QLatin1String(r + 1 < tableRows.size() ? "    },\n" : "    }\n");
     }
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    return text + QLatin1String("]\n");
+}
+
+QString ResultTable::jsonValue(const QString &cell)
+{
+    if (cell.isNull())
+        return QStringLiteral("null");
+    // Qt's own escaping, taken from a one-string array: "[" + string + "]".
+    const QByteArray array = QJsonDocument(QJsonArray { cell }).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }

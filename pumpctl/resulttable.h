@@ -19,7 +19,6 @@ public:
     static bool parseFormat(const QString &name, Format *format);
 
     void addRow(const QStringList &cells);
-    const QStringList &columns() const { return columnNames; }
     const QVector<QStringList> &rows() const { return tableRows; }
 
     QString toText(Format format) const;
@@ -27,10 +26,12 @@ public:
     QString toTable() const;
     // One header line and one line per row, fields quoted where CSV needs it.
     QString toCsv() const;
-    // An array with one object per row, keyed by column.
+    // An array with one object per row, keyed by column in the columns' order.
     QString toJson() const;
 
     static QString csvField(const QString &cell);
+    // A JSON string, or null for a cell nobody knows.
+    static QString jsonValue(const QString &cell);
 
 private:
     QStringList columnNames;

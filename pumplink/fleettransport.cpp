@@ -5,6 +5,7 @@
 #include "pumpserialline.h"
 
 #include <QNetworkDatagram>
+#include <QVariant>
 
 FleetUdpTransport::FleetUdpTransport(QObject *parent)
     : QObject(parent)

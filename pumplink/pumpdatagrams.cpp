@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
+#include <QVariant>
 
 #ifdef Q_OS_LINUX
 #include <sys/socket.h>

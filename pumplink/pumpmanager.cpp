@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QNetworkDatagram>
 #include <QSerialPortInfo>
+#include <QVariant>
 
 namespace {
 

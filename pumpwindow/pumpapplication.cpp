@@ -4,8 +4,12 @@
 
 void prepareApplication()
 {
+#if QT_VERSION_MAJOR < 6
+    // Qt 6 always scales and always draws high-resolution pixmaps; Qt 5 does so only
+    // when asked, before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
 }
 
 void setProgramIcon()

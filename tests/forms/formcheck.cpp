@@ -219,7 +219,7 @@ void WantedForm::addOverlay(const QRect &textGeometry)
                    .at(textGeometry)
                    .withText(QStringLiteral("Settings saved. Please wait. \n"
                                             "Pump restarting in 15 seconds..."))
-                   .withFont(12, 75)
+                   .withFont(12, QFont::Bold)
                    .withStyle(QStringLiteral("background-color: rgb(255, 255, 255)"));
 }
 

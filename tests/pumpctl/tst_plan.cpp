@@ -18,6 +18,8 @@ private slots:
     void readerRefusesBrokenFiles_data();
     void readerRefusesBrokenFiles();
     void readerStaysBoundedOnAMillionRows();
+    void plansSavedBySpreadsheetsAreRead_data();
+    void plansSavedBySpreadsheetsAreRead();
     void planProblemsNameLineAndColumn_data();
     void planProblemsNameLineAndColumn();
     void planValuesAreWhatTheWindowsSend_data();
@@ -52,6 +54,14 @@ QStringList problemsOf(const QByteArray &bytes, const QString &profileName, bool
     return plan.report(QStringLiteral("plan.csv"));
 }
 
+// Values compared as the plan holds them: a null value (kept) is not an empty one.
+void compareValues(const QStringList &actual, const QStringList &expected)
+{
+    QCOMPARE(actual, expected);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(actual.at(i).isNull(), expected.at(i).isNull());
+}
+
 } // namespace
 
 void TestPlan::readerCutsCells_data()
@@ -67,6 +77,14 @@ void TestPlan::readerCutsCells_data()
     QTest::newRow("blank lines and empty rows skipped")
         << QByteArray("pump,NIP\n\n,\nA,\n") << "pump|NIP;A|";
     QTest::newRow("UTF-8 text") << QByteArray("pump\nPump\xC3\xA9\n") << QString("pump;Pump\u00e9");
+    QTest::newRow("semicolons, as the header shows")
+        << QByteArray("pump;NIP\r\nA;1.2.3.4\r\n") << "pump|NIP;A|1.2.3.4";
+    QTest::newRow("semicolons: commas are text, so are quoted semicolons")
+        << QByteArray("\"Pump\";\"NK1\"\nA,B;\"x;y\"\n") << "Pump|NK1;A,B|x;y";
+    QTest::newRow("commas: semicolons are text")
+        << QByteArray("pump,NK1\nA;B,x\n") << "pump|NK1;A;B|x";
+    QTest::newRow("semicolons after a byte order mark and blank lines")
+        << QByteArray("\xEF\xBB\xBF\n;;\r\n pump ;NIP\nA;1\n") << " pump |NIP;A|1";
 }
 
 void TestPlan::readerCutsCells()
@@ -100,6 +118,18 @@ void TestPlan::readerRefusesBrokenFiles_data()
                                << "2:65: the row has more than 64 columns";
     QTest::newRow("huge quoted line") << "pump\n\"" + QByteArray(1000, 'x') + "\""
             + QByteArray(20000, ',') << "2:65: the row has more than 64 columns";
+    QTest::newRow("header separated by tabs")
+        << QByteArray("pump\tNAM\tNIP\nA\tDHCP\t\n")
+        << "1:1: the header row does not begin with \"pump\" followed by a comma or a semicolon: "
+           "it begins \"pump\\tNAM\\tNIP\" and holds no comma, no semicolon, 2 tabs";
+    QTest::newRow("header in another language, after a blank line")
+        << QByteArray("\r\nPumpe;Adresse;Netzmaske;Gateway,DNS\r\nA;1\r\n")
+        << "2:1: the header row does not begin with \"pump\" followed by a comma or a semicolon: "
+           "it begins \"Pumpe;Adresse;Netzmaske;...\" and holds 1 comma, 3 semicolons";
+    QTest::newRow("header too long to be one")
+        << QByteArray(20000, 'x')
+        << "1:1: the header row does not begin with \"pump\" followed by a comma or a semicolon: "
+           "it begins \"xxxxxxxxxxxxxxxxxxxxxxxx...\" and holds no comma, no semicolon";
 }
 
 void TestPlan::readerRefusesBrokenFiles()
@@ -135,6 +165,58 @@ void TestPlan::readerStaysBoundedOnAMillionRows()
     QCOMPARE(reader.read(huge), false);
     QCOMPARE(reader.problems().first().what,
              QStringLiteral("the plan is larger than 8388608 bytes"));
+}
+
+void TestPlan::plansSavedBySpreadsheetsAreRead_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QStringList>("pumps");
+    QTest::addColumn<QStringList>("firstValues");
+    const QString none;
+    // Saved from plan-libreoffice.ods by LibreOffice Calc, "Text CSV" with semicolons.
+    QTest::newRow("LibreOffice Calc, semicolons")
+        << "plan-libreoffice-semicolons.csv"
+        << "pump|NAM|NIP|NSM|NDG|NTT|NUH|NCM;"
+           "PUMP-0001-AB12CD3|Static|10.0.0.5|255.255.255.0|10.0.0.1|60|-5|On;"
+           "PUMP-0002-AB12CD3|Static|10.0.0.6|255.255.255.0|10.0.0.1||3|Off;"
+           "10.1.2.3|DHCP||||120||on"
+        << QStringList { "PUMP-0001-AB12CD3", "PUMP-0002-AB12CD3", "10.1.2.3" }
+        << QStringList { "Static", "10.0.0.5", "255.255.255.0", "10.0.0.1", none, none, "60",
+                         "-5",     none,       "On\r",          none,       none, none };
+    // As a spreadsheet's "CSV UTF-8" is saved where the list separator is a semicolon.
+    QTest::newRow("byte order mark, CRLF, semicolons, a quoted semicolon")
+        << "plan-excel-utf8-bom-crlf.csv"
+        << QString::fromUtf8("pump|NAM|NIP|NSM|NDG|NUH|NCM;"
+                             "Pumpe S\xC3\xBC"
+                             "d 1|Static|10.0.0.7|255.255.255.0|10.0.0.1|1|On;"
+                             "Pumpe; Halle 2|DHCP|||||off;"
+                             "10.1.2.4|||||-2|")
+        << QStringList { QString::fromUtf8("Pumpe S\xC3\xBC"
+                                           "d 1"),
+                         "Pumpe; Halle 2", "10.1.2.4" }
+        << QStringList { "Static", "10.0.0.7", "255.255.255.0", "10.0.0.1", none, none, none,
+                         "1",      none,       "On\r",          none,       none, none };
+}
+
+void TestPlan::plansSavedBySpreadsheetsAreRead()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, rows);
+    QFETCH(QStringList, pumps);
+    QFETCH(QStringList, firstValues);
+    QFile saved(QStringLiteral(PLAN_DATA_DIR "/") + file);
+    QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(saved.errorString()));
+    PlanReader reader;
+    QVERIFY(reader.read(&saved));
+    QCOMPARE(flattened(reader.rows()), rows);
+    Plan plan(ProgramProfile::network(), false);
+    QVERIFY2(plan.check(reader.rows()), qPrintable(plan.report(file).join('\n')));
+    QStringList planned;
+    for (const PlannedPump &pump : plan.pumps())
+        planned.append(pump.pump);
+    QCOMPARE(planned, pumps);
+    compareValues(plan.pumps().first().values, firstValues);
 }
 
 void TestPlan::planProblemsNameLineAndColumn_data()
@@ -204,9 +286,14 @@ void TestPlan::planProblemsNameLineAndColumn_data()
     QTest::newRow("no pump") << QByteArray("pump,NIP\n") << "ip"
                              << QStringList { "plan.csv:1:1: the plan names no pump" };
     QTest::newRow("no header") << QByteArray("A,1.2.3.4\n") << "ip"
-                               << QStringList { "plan.csv:1:1: the first column must be \"pump\"",
-                                                "plan.csv:1:2: unknown column \"1.2.3.4\": the ip "
-                                                "profile has NAM NIP NSM NDG ND1 ND2" };
+                               << QStringList { "plan.csv:1:1: the header row does not begin with "
+                                                "\"pump\" followed by a comma or a semicolon: it "
+                                                "begins \"A,1.2.3.4\" and holds 1 comma, no "
+                                                "semicolon" };
+    QTest::newRow("semicolons, checked as commas are")
+        << QByteArray("pump;NIP\nA;1.2.3\nB\n") << "ip"
+        << QStringList { "plan.csv:2:2: NIP \"1.2.3\" is not an IPv4 address (four numbers 0-255)",
+                         "plan.csv:3:2: the row has 1 cells, the header 2" };
 }
 
 void TestPlan::planProblemsNameLineAndColumn()
@@ -254,9 +341,7 @@ void TestPlan::planValuesAreWhatTheWindowsSend()
     Plan plan(*ProgramProfile::byName(profile), true);
     QVERIFY2(plan.check(reader.rows()), qPrintable(plan.report("plan.csv").join('\n')));
     QCOMPARE(plan.pumps().size(), 1);
-    QCOMPARE(plan.pumps().first().values, values);
-    for (int i = 0; i < values.size(); ++i)
-        QCOMPARE(plan.pumps().first().values.at(i).isNull(), values.at(i).isNull());
+    compareValues(plan.pumps().first().values, values);
     QCOMPARE(plan.pumps().first().keepsSome(), keepsSome);
 }
 

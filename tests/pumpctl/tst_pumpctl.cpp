@@ -116,6 +116,7 @@ class TestPumpCtl : public QObject
 private slots:
     void csvQuoting_data();
     void csvQuoting();
+    void jsonKeepsTheColumnsOrder();
     void badCommandLines_data();
     void badCommandLines();
     void searchInEveryFormat();
@@ -123,6 +124,7 @@ private slots:
     void readRoundTrip();
     void readCsvQuotesWhatNeedsIt();
     void pumpsThatMissSettingsAreListed();
+    void readJsonListsPumpThenTheProfilesOrder();
     void serialLine();
 };
 
@@ -154,6 +156,31 @@ void TestPumpCtl::csvQuoting()
     ResultTable table({ "pump", "NAM" });
     table.addRow({ cell, QString() });
     QCOMPARE(parseCsv(table.toCsv()), QVector<QStringList>({ { "pump", "NAM" }, { cell, "" } }));
+}
+
+void TestPumpCtl::jsonKeepsTheColumnsOrder()
+{
+    // Not alphabetical: pump first, as in the table and CSV; unknown cells null.
+    ResultTable table({ "pump", "NSM", "NAM" });
+    table.addRow({ "PUMP \"A\"\\1", "255.0.0.0", QString() });
+    table.addRow({ QString::fromUtf8("S\xC3\xBC"
+                                     "d"),
+                   "", "On\r" });
+    QCOMPARE(table.toJson(),
+             QString::fromUtf8("[\n"
+                               "    {\n"
+                               "        \"pump\": \"PUMP \\\"A\\\"\\\\1\",\n"
+                               "        \"NSM\": \"255.0.0.0\",\n"
+                               "        \"NAM\": null\n"
+                               "    },\n"
+                               "    {\n"
+                               "        \"pump\": \"S\xC3\xBC"
+                               "d\",\n"
+                               "        \"NSM\": \"\",\n"
+                               "        \"NAM\": \"On\\r\"\n"
+                               "    }\n"
+                               "]\n"));
+    QCOMPARE(ResultTable({ "pump" }).toJson(), QStringLiteral("[\n]\n"));
 }
 
 void TestPumpCtl::badCommandLines_data()
@@ -360,6 +387,30 @@ void TestPumpCtl::pumpsThatMissSettingsAreListed()
         for (const double gap : gapsMs(frames))
             QVERIFY2(gap >= PumpProtocol::framePauseMs - 1, qPrintable(QString::number(gap)));
     }
+}
+
+void TestPumpCtl::readJsonListsPumpThenTheProfilesOrder()
+{
+    SimulatedPumpConfig pump = distinctPump(0);
+    pump.settings.remove("ND1");
+    auto sim = startSimulator({ pump });
+    QVERIFY(sim);
+    const Run run = pumpctl({ "read", "127.0.0.2", "--profile", "ip", "--format", "json" });
+    QCOMPARE(run.exitCode, 1);
+    const ProgramProfile &profile = ProgramProfile::ip();
+    const QStringList row = expectedRow(QStringLiteral("127.0.0.2"), pump, profile);
+    const QStringList columns = header(profile);
+    QString expected = QStringLiteral("[\n    {\n");
+    for (int i = 0; i < columns.size(); ++i) {
+        const QString value = columns.at(i) == QLatin1String("ND1")
+            ? QStringLiteral("null")
+            : QLatin1Char('"') + row.at(i) + QLatin1Char('"');
+        expected += QStringLiteral("        \"%1\": %2%3\n")
+                        .arg(columns.at(i), value,
+                             i + 1 < columns.size() ? QStringLiteral(",") : QString());
+    }
+    expected += QStringLiteral("    }\n]\n");
+    QCOMPARE(run.out, expected);
 }
 
 void TestPumpCtl::serialLine()
