@@ -21,9 +21,9 @@ public:
     // evenly spread over it instead of all in one millisecond.
     static constexpr int startsPerMillisecond = 100;
     // Ten frames a second for each pump in its sequence, and as many answers: on one
-    // busy host this many pumps at once is what the sockets and the simulator drain
-    // without losing answers; ten thousand at once lose most of them.
-    static constexpr int defaultLimit = 2000;
+    // host this many pumps at once is about what the sockets drain; ten thousand at
+    // once lose so many answers that asking again costs more than a second wave.
+    static constexpr int defaultLimit = 5000;
 
     using Starter = std::function<void(int pump)>;
     explicit StartQueue(Starter start, QObject *parent = nullptr);

@@ -93,7 +93,7 @@ QList<QCommandLineOption> WriteCommand::ownOptions() const
         { dryRunOption,
           "write: check the plan, find the pumps, print the frames it would send (keys "
           "[redacted]) and send nothing." },
-        { parallelOption, "write: talk to at most N pumps at once (default 2000).", "N" },
+        { parallelOption, "write: talk to at most N pumps at once (default 5000).", "N" },
         { restartWaitOption,
           "write: how long the pumps take to restart after their save (default 15, as the "
           "windows wait).",
