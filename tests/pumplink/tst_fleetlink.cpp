@@ -337,9 +337,6 @@ void TestFleetLink::serialLine()
     auto sim = startSimulator(numberedPumps(1));
     QVERIFY(sim);
     const QString line = sim->openSerialLine(0);
-#ifdef Q_OS_WIN
-    QSKIP("The simulator's serial line is a pseudo-terminal, which Windows does not have");
-#endif
     QVERIFY(!line.isEmpty());
     const ProgramProfile &profile = ProgramProfile::network();
     FleetLink link(profile);
