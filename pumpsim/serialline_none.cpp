@@ -6,8 +6,7 @@
 
 SerialLine::SerialLine(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 SerialLine::~SerialLine() = default;
 
