@@ -26,7 +26,7 @@ QList<QCommandLineOption> CommandLine::commonOptions()
     return {
         { serialOption,
           "Talk to the one pump on serial port PORT (a name such as ttyUSB0, or a device "
-          "path such as /dev/ttyUSB0) instead of searching the Ethernet.",
+          "path such as /dev/ttyUSB0; on Windows COM5) instead of searching the Ethernet.",
           "PORT" },
         { quietOption, "Show no progress." },
         { verboseOption, "Write the pump link's diagnostic lines to standard error." },

@@ -4,7 +4,14 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -28,8 +35,43 @@ void passEveryLine(QtMsgType, const QMessageLogContext &, const QString &message
     Console::printProblem(message);
 }
 
+#ifdef Q_OS_WIN
+HANDLE consoleOf(FILE *stream)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    return GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+bool isTerminal(FILE *stream) { return consoleOf(stream) != nullptr; }
+
+// A console takes the text as UTF-16, whatever its code page.
+bool writtenToConsole(FILE *stream, const QString &text)
+{
+    const HANDLE console = consoleOf(stream);
+    if (!console)
+        return false;
+    DWORD written = 0;
+    return WriteConsoleW(console, reinterpret_cast<const wchar_t *>(text.utf16()),
+                         DWORD(text.size()), &written, nullptr);
+}
+
+// Files and pipes get UTF-8 with \n line ends, byte for byte what Linux writes: the
+// C runtime's text mode would turn each \n into \r\n.
+void keepLineEnds(FILE *stream) { _setmode(_fileno(stream), _O_BINARY); }
+#else
+bool isTerminal(FILE *stream) { return isatty(fileno(stream)); }
+
+bool writtenToConsole(FILE *, const QString &) { return false; }
+
+void keepLineEnds(FILE *) { }
+#endif
+
 void writeTo(FILE *stream, const QString &text)
 {
+    if (writtenToConsole(stream, text))
+        return;
+    keepLineEnds(stream);
     const QByteArray bytes = text.toUtf8();
     fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     fflush(stream);
@@ -41,7 +83,7 @@ namespace Console {
 
 void setUp(bool verbose, bool quiet)
 {
-    progressWanted = !quiet && isatty(STDERR_FILENO);
+    progressWanted = !quiet && isTerminal(stderr);
     if (verbose) {
         qInstallMessageHandler(passEveryLine);
         return;

@@ -3,11 +3,16 @@
 
 #include <QObject>
 
+#ifdef Q_OS_WIN
+class QWinEventNotifier;
+#else
 class QSocketNotifier;
+#endif
 
-// Ctrl-C (SIGINT) as a signal on the event loop. The handler only writes one byte to
-// a pipe; everything else happens here, on the thread that made this object. One
-// notifier at a time; while it lives, SIGINT no longer ends the process.
+// Ctrl-C as a signal on the event loop. The handler only wakes this object (POSIX:
+// SIGINT writes one byte to a pipe; Windows: Ctrl-C and Ctrl-Break set an event);
+// everything else happens here, on the thread that made this object. One notifier at
+// a time; while it lives, Ctrl-C no longer ends the process.
 class InterruptNotifier : public QObject
 {
     Q_OBJECT
@@ -16,16 +21,17 @@ public:
     explicit InterruptNotifier(QObject *parent = nullptr);
     ~InterruptNotifier() override;
 
-    // False when the pipe or the handler could not be set up.
-    bool isWatching() const { return notifier != nullptr; }
-
 signals:
     void interrupted();
 
 private:
     void drain();
 
+#ifdef Q_OS_WIN
+    QWinEventNotifier *notifier = nullptr;
+#else
     QSocketNotifier *notifier = nullptr;
+#endif
 };
 
 #endif // INTERRUPTNOTIFIER_H

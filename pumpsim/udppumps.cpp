@@ -5,21 +5,26 @@
 #include <QRandomGenerator>
 #include <QUdpSocket>
 
+#ifndef Q_OS_WIN
 #include <sys/resource.h>
+#endif
 
 namespace {
 
 constexpr int junkMaximumLength = 64;
 
 // A thousand pumps need a thousand sockets; the soft limit on open files is
-// often just above that, so take what the hard limit allows.
+// often just above that, so take what the hard limit allows. (Windows sets no
+// such limit on sockets.)
 void raiseOpenFileLimit()
 {
+#ifndef Q_OS_WIN
     rlimit limit {};
     if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max)
         return;
     limit.rlim_cur = limit.rlim_max;
     setrlimit(RLIMIT_NOFILE, &limit);
+#endif
 }
 
 } // namespace
