@@ -36,6 +36,30 @@ inline QVector<double> gapsMs(const QVector<ReceivedFrame> &frames)
     return gaps;
 }
 
+// The pump stamps a frame when its thread gets to it. With tests running side by side
+// on a busy machine one stamp can come several ms late, which shortens the gap after it
+// by as much though the frames left 100 ms apart. So a single gap may fall short of
+// the pause by that margin, while the whole span may only lose it once: a missing
+// pause fails the first check, a shorter one the second.
+constexpr double stampLatenessMarginMs = 20.0;
+
+// Empty when the frames reached their pump at least the pause apart; else what was short.
+inline QString pacingFault(const QVector<ReceivedFrame> &frames)
+{
+    if (frames.size() < 2)
+        return QString();
+    const QVector<double> gaps = gapsMs(frames);
+    for (const double gap : gaps) {
+        if (gap < 99.0 - stampLatenessMarginMs)
+            return QStringLiteral("gap of %1 ms").arg(gap);
+    }
+    const double spanMs = (frames.last().steadyNs - frames.first().steadyNs) / 1e6;
+    const double averageMs = spanMs / gaps.size();
+    if (spanMs < 99.0 * gaps.size() - stampLatenessMarginMs)
+        return QStringLiteral("frames %1 ms apart on average").arg(averageMs);
+    return QString();
+}
+
 inline QList<QByteArray> frameBytes(const QVector<ReceivedFrame> &frames)
 {
     QList<QByteArray> bytes;
