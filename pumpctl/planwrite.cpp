@@ -145,10 +145,10 @@ void PlanWrite::keepWhatPumpsHold()
 void PlanWrite::keepSetting(PumpWork &pump, int setting, const PumpReadout &readout)
 {
     const PlannedPump &planned = plan->pumps().at(pump.planIndex);
-    const SettingDescription &spec = profile.settings().at(setting);
+    const SettingDescription &description = profile.settings().at(setting);
     const int column
         = planned.columns.at(setting) ? planned.columns.at(setting) : planned.pumpColumn;
-    const QString name = QString::fromLatin1(spec.mnemonic);
+    const QString name = QString::fromLatin1(description.mnemonic);
     const QString reported = readout.values.at(setting);
     QString kept;
     if (reported.isNull()) {
@@ -158,7 +158,7 @@ void PlanWrite::keepSetting(PumpWork &pump, int setting, const PumpReadout &read
                   .arg(planned.pump, name) });
         return;
     }
-    if (!SettingValue::keepReported(spec, reported, &kept)) {
+    if (!SettingValue::keepReported(description, reported, &kept)) {
         plan->addProblem({ planned.line, column,
                            QStringLiteral("pump \"%1\" holds %2 \"%3\", which no window "
                                           "would send back")
