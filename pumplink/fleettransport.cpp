@@ -5,7 +5,6 @@
 #include "pumpserialline.h"
 
 #include <QNetworkDatagram>
-#include <QVariant>
 
 FleetUdpTransport::FleetUdpTransport(QObject *parent)
     : QObject(parent)

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QNetworkDatagram>
 #include <QSerialPortInfo>
-#include <QVariant>
 
 namespace {
 
