@@ -1,6 +1,8 @@
 #ifndef PUMPMANAGER_H
 #define PUMPMANAGER_H
 
+#include "adaptersearch.h"
+#include "pumpadapter.h"
 #include "pumpmodel.h"
 #include "pumpprotocol.h"
 
@@ -33,7 +35,9 @@ public:
     void setConnection(QString connection);
     bool openSerialPort(QString portName);
     void closeSerialPort();
-    void connectToPump(QString address);
+    // Through `adapter` when given: the pump is reached through the adapter it answered
+    // on, even at an address outside that adapter's network.
+    void connectToPump(QString address, const PumpAdapter &adapter = PumpAdapter());
     void searchPumps();
     void getPumpSettings(QString port);
     // False when the settings could not be delivered: the serial port was not open,
@@ -45,6 +49,10 @@ public:
     static bool offersSerialPort(const QString &portName,
                                  SerialPortNaming naming = nativeSerialPortNaming());
     static SerialPortNaming nativeSerialPortNaming();
+
+    // The adapter the pump that sent `identity` answered the last search on; null for
+    // loopback or a serial line.
+    PumpAdapter adapterOf(const QString &identity) const { return answeredOn.value(identity); }
 
 signals:
     void idAvailable(QString);
@@ -71,6 +79,10 @@ signals:
     void startSetWorker(QUdpSocket *, PUMP_MODEL_T);
     // The port named could not be opened; `reason` is the system's word for why.
     void serialPortOpenFailed(QString portName, QSerialPort::SerialPortError error, QString reason);
+    // The system refused to reach the pump at `address` through `adapter` alone;
+    // `reason` says why and what allows it. The pump is asked where the routing table
+    // leads instead.
+    void adapterRefused(QString adapter, QString address, QString network, QString reason);
 
 private slots:
     void socketConnected();
@@ -89,6 +101,8 @@ private:
     void closeSocket();
     void broadcastIdentityQuery();
     bool sendSerialSequence(const QVector<QByteArray> &frames);
+    void takeAdapterDatagram(const QNetworkDatagram &datagram, const PumpAdapter &adapter);
+    bool isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpAdapter &adapter);
 
     QUdpSocket udpSocket;
     QSerialPort serialPort;
@@ -96,6 +110,8 @@ private:
     QString connectionName;
     bool ignoreReplies;
     SerialReplyFramer serialFramer;
+    AdapterSearch adapterSearch;
+    QHash<QString, PumpAdapter> answeredOn;
 };
 
 #endif // PUMPMANAGER_H

@@ -1,5 +1,7 @@
 #include "pumpstate.h"
 
+#include "testnetwork.h"
+
 namespace {
 
 bool isLoopbackIpv4(const QHostAddress &address)
@@ -54,8 +56,12 @@ QHostAddress PumpState::finishRestart()
     if (pumpConfig.settings.value("NAM").toUpper() != "STATIC")
         return QHostAddress();
     const QHostAddress wanted(QString::fromLatin1(pumpConfig.settings.value("NIP").trimmed()));
-    // Only loopback: the simulator must never claim an address of a real network.
-    if (!isLoopbackIpv4(wanted) || wanted.isEqual(pumpConfig.address))
+    // Only loopback, or the benchmarking range for a pump that was started there (in a
+    // test's own namespaces): the simulator must never claim an address of a real network.
+    const bool allowed = isLoopbackIpv4(wanted)
+        || (TestNetwork::isBenchmarkingAddress(wanted)
+            && TestNetwork::isBenchmarkingAddress(pumpConfig.address));
+    if (!allowed || wanted.isEqual(pumpConfig.address))
         return QHostAddress();
     return wanted;
 }
