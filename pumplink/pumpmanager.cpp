@@ -137,8 +137,8 @@ void PumpManager::connectToPump(QString address, const PumpAdapter &adapter)
     if (!pumpAddress.isNull() && !adapter.isNull()
         && !AdapterBinding::tie(udpSocket, adapter, &reason)) {
         managerLog("connectToPump") << "Adapter" << adapter.displayName << "refused:" << reason;
-        emit adapterRefused(adapter.displayName, address, adapter.network(),
-                            AdapterBinding::refusal(adapter));
+        emit refusals.refused(adapter.displayName, address, adapter.network(),
+                              AdapterBinding::refusal(adapter));
     }
     if (!pumpAddress.isNull())
         udpSocket.connectToHost(pumpAddress, PumpProtocol::pumpPort, QIODevice::ReadWrite);

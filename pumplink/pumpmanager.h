@@ -1,6 +1,7 @@
 #ifndef PUMPMANAGER_H
 #define PUMPMANAGER_H
 
+#include "adapterrefusals.h"
 #include "adaptersearch.h"
 #include "pumpadapter.h"
 #include "pumpmodel.h"
@@ -53,6 +54,8 @@ public:
     // The adapter the pump that sent `identity` answered the last search on; null for
     // loopback or a serial line.
     PumpAdapter adapterOf(const QString &identity) const { return answeredOn.value(identity); }
+    // Tells when the system refuses to reach a pump through its adapter.
+    const AdapterRefusals *adapterRefusals() const { return &refusals; }
 
 signals:
     void idAvailable(QString);
@@ -79,10 +82,6 @@ signals:
     void startSetWorker(QUdpSocket *, PUMP_MODEL_T);
     // The port named could not be opened; `reason` is the system's word for why.
     void serialPortOpenFailed(QString portName, QSerialPort::SerialPortError error, QString reason);
-    // The system refused to reach the pump at `address` through `adapter` alone;
-    // `reason` says why and what allows it. The pump is asked where the routing table
-    // leads instead.
-    void adapterRefused(QString adapter, QString address, QString network, QString reason);
 
 private slots:
     void socketConnected();
@@ -112,6 +111,7 @@ private:
     SerialReplyFramer serialFramer;
     AdapterSearch adapterSearch;
     QHash<QString, PumpAdapter> answeredOn;
+    AdapterRefusals refusals;
 };
 
 #endif // PUMPMANAGER_H

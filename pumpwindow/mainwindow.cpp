@@ -85,7 +85,7 @@ void MainWindow::connectFeedback()
     restartOverlayText = ui->labelSpinner_text->text();
     connect(&pumpManager, &PumpManager::serialPortOpenFailed, feedback,
             &WindowFeedback::reportPortFailure);
-    connect(&pumpManager, &PumpManager::adapterRefused, feedback,
+    connect(pumpManager.adapterRefusals(), &AdapterRefusals::refused, feedback,
             &WindowFeedback::reportAdapterRefusal);
     connect(feedback, &WindowFeedback::rereadWanted, this, &MainWindow::rereadSelectedPump);
     connect(feedback, &WindowFeedback::busyChanged, this, &MainWindow::setRetryOverlayShown);
