@@ -53,7 +53,12 @@ QString PumpAdapter::label() const
         return QString();
     if (address.isNull())
         return displayName;
-    return QStringLiteral("%1 %2/%3").arg(displayName, address.toString()).arg(prefixLength);
+    return displayName + QLatin1Char(' ') + ownAddress();
+}
+
+QString PumpAdapter::ownAddress() const
+{
+    return QStringLiteral("%1/%2").arg(address.toString()).arg(prefixLength);
 }
 
 QString PumpAdapter::network() const

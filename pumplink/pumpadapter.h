@@ -21,6 +21,8 @@ struct PumpAdapter
     bool isNull() const { return name.isEmpty(); }
     // "cable0 198.18.2.1/24": the adapter and its own address, as results show it.
     QString label() const;
+    // The adapter's own address and prefix, "198.18.2.1/24".
+    QString ownAddress() const;
     // The adapter's network, "198.18.2.0/24".
     QString network() const;
     // Whether `pump` lies in the adapter's network.

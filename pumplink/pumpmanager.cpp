@@ -255,7 +255,7 @@ bool PumpManager::isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpA
         answeredOn.insert(identity, adapter);
     managerLog("readSocketDatagrams")
         << plainAddress(datagram.senderAddress()) << "answered on adapter" << adapter.displayName
-        << adapter.label();
+        << adapter.ownAddress();
     return false;
 }
 
