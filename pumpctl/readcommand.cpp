@@ -78,18 +78,17 @@ void reportMissing(const ProgramProfile &profile, const FleetReader &reader)
 {
     for (const PumpReadout &readout : reader.readouts()) {
         const QStringList missing = readout.missing(profile);
+        if (missing.isEmpty())
+            continue;
+        QString text = missing.size() == profile.settingCount()
+            ? QStringLiteral("pumpctl: %1: did not answer").arg(readout.pump.label())
+            : QStringLiteral("pumpctl: %1: did not answer %2")
+                  .arg(readout.pump.label(), missing.join(QLatin1String(", ")));
         // A pump reached through an adapter may be silent for the adapter's sake.
         const QString why = PumpAdapters::whySilent(readout.pump.where);
-        if (missing.size() == profile.settingCount() && !why.isNull())
-            Console::printProblem(
-                QStringLiteral("pumpctl: %1: did not answer: %2").arg(readout.pump.label(), why));
-        else if (missing.size() == profile.settingCount())
-            Console::printProblem(
-                QStringLiteral("pumpctl: %1: did not answer").arg(readout.pump.label()));
-        else if (!missing.isEmpty())
-            Console::printProblem(
-                QStringLiteral("pumpctl: %1: did not answer %2")
-                    .arg(readout.pump.label(), missing.join(QLatin1String(", "))));
+        if (!why.isNull())
+            text += QStringLiteral(": ") + why;
+        Console::printProblem(text);
     }
 }
 

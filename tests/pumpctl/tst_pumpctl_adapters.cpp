@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 // pumpctl on a laptop with three network adapters (tests/common/laptop-network): the
@@ -82,6 +83,7 @@ private slots:
     void adapterOptionKeepsToOneAdapter();
     void cablePumpIsReadThroughItsAdapter();
     void planMovesCablePumpIntoTheCablesNetwork();
+    void adapterGoingDownIsToldForItsPumps();
 
 private:
     std::unique_ptr<LaptopNetwork> laptop;
@@ -190,6 +192,37 @@ void TestPumpCtlAdapters::planMovesCablePumpIntoTheCablesNetwork()
              QStringList({ "STATIC", "198.18.2.20", "255.255.255.0", "198.18.2.1" }));
     const Run office = pumpctl({ "read", "198.18.1.10", "--format", "csv" });
     QCOMPARE(office.exitCode, 0);
+}
+
+void TestPumpCtlAdapters::adapterGoingDownIsToldForItsPumps()
+{
+    // cable0 goes down once the search is over, while the pumps are read. (An adapter
+    // that only loses its address still carries its pumps' frames on Linux, from
+    // another adapter's address, and they answer.)
+    QProcess process;
+    process.start(QStringLiteral(PUMPCTL_PATH),
+                  { "read", "--all", "--format", "csv", "--wait", "1", "--retry-for", "1" });
+    QVERIFY(process.waitForStarted());
+    QTest::qWait(1100);
+    QCOMPARE(QProcess::execute(QStringLiteral("ip"), { "link", "set", "cable0", "down" }), 0);
+    QVERIFY(process.waitForFinished(30000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    // All of its settings or those after the fall, as timing has it; the reason named.
+    const QStringList told = err.split(QLatin1Char('\n'))
+                                 .filter(QRegularExpression(QStringLiteral(
+                                     "^pumpctl: SIMPUMP 0007 LOOP: did not answer")));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().endsWith(QLatin1String("NPA: adapter cable0 went down"))
+                 || told.first().endsWith(QLatin1String("answer: adapter cable0 went down")),
+             qPrintable(err));
+    // The pumps behind the other adapters are read completely.
+    const QVector<QStringList> rows = csvRows(out);
+    QCOMPARE(rows.value(1), QStringList { officeRow.first() } + settingsOf("198.18.1.10"));
+    QCOMPARE(rows.value(2), QStringList { labRow.first() } + settingsOf("198.18.3.10"));
+    QVERIFY(!err.contains(QLatin1String("SIMPUMP 0001")));
+    QVERIFY(!err.contains(QLatin1String("SIMPUMP 0003")));
 }
 
 QTEST_GUILESS_MAIN(TestPumpCtlAdapters)
