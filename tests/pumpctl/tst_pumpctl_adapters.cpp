@@ -84,6 +84,7 @@ private slots:
     void cablePumpIsReadThroughItsAdapter();
     void planMovesCablePumpIntoTheCablesNetwork();
     void adapterGoingDownIsToldForItsPumps();
+    void simulatorServesTheRangeOnlyAmongVeths();
 
 private:
     std::unique_ptr<LaptopNetwork> laptop;
@@ -223,6 +224,45 @@ void TestPumpCtlAdapters::adapterGoingDownIsToldForItsPumps()
     QCOMPARE(rows.value(2), QStringList { labRow.first() } + settingsOf("198.18.3.10"));
     QVERIFY(!err.contains(QLatin1String("SIMPUMP 0001")));
     QVERIFY(!err.contains(QLatin1String("SIMPUMP 0003")));
+}
+
+// pump-sim checks where it is before it binds an address outside loopback.
+void TestPumpCtlAdapters::simulatorServesTheRangeOnlyAmongVeths()
+{
+    const auto simulator = [](const QString &address) {
+        QProcess sim;
+        sim.start(QStringLiteral(PUMPSIM_PATH), { "--first-address", address });
+        sim.waitForFinished(5000);
+        if (sim.state() != QProcess::NotRunning) {
+            sim.kill();
+            sim.waitForFinished();
+            return qMakePair(-1, QString());
+        }
+        return qMakePair(sim.exitCode(), QString::fromUtf8(sim.readAllStandardError()));
+    };
+    // A real network's address, never.
+    const auto real = simulator(QStringLiteral("10.0.0.1"));
+    QCOMPARE(real.first, 2);
+    QVERIFY(real.second.contains(QLatin1String("every pump address must lie in 127.0.0.0/8")));
+
+    // Among the laptop's veths the range is served (198.18.2.1 is cable0's own).
+    QProcess served;
+    served.start(QStringLiteral(PUMPSIM_PATH), { "--first-address", "198.18.2.1" });
+    QVERIFY(served.waitForReadyRead(5000));
+    QVERIFY(
+        served.readAllStandardOutput().startsWith("pump 0: SIMPUMP 0000 LOOPBACK at 198.18.2.1"));
+    served.kill();
+    served.waitForFinished();
+
+    // Beside an interface that is no veth, it is refused before anything is bound.
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("ip"), { "link", "add", "pumpbridge0", "type", "bridge" }),
+        0);
+    const auto beside = simulator(QStringLiteral("198.18.2.1"));
+    QProcess::execute(QStringLiteral("ip"), { "link", "del", "pumpbridge0" });
+    QCOMPARE(beside.first, 2);
+    QVERIFY2(beside.second.contains(QLatin1String("pumpbridge0 is neither loopback nor a veth")),
+             qPrintable(beside.second));
 }
 
 QTEST_GUILESS_MAIN(TestPumpCtlAdapters)
