@@ -48,6 +48,11 @@ public:
     bool isFirstAnswer(const QHostAddress &sender, const QByteArray &answer,
                        const QString &adapterName);
 
+    // Whether the last search went out through more than the untied socket's one
+    // broadcast. Where it did not (a computer of one adapter), a window behaves
+    // exactly as it always has.
+    bool wentThroughSeveralAdapters() const { return severalQueries; }
+
     // The socket tied to the adapter of that system name, tied now if need be; null
     // when there is no such adapter or the system refuses to tie a socket to it.
     QUdpSocket *socketFor(const QString &adapterName);

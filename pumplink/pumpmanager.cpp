@@ -133,9 +133,12 @@ void PumpManager::connectToPump(QString address, const PumpAdapter &adapter)
     // Only an address literal is contacted: text that would need a name lookup
     // cannot be a pump's address and never leaves the machine as a query.
     const QHostAddress pumpAddress(address);
+    // Where the search went out through one adapter only, the routing table reaches
+    // every pump it found, as it always did.
+    const bool throughAdapter
+        = !pumpAddress.isNull() && !adapter.isNull() && adapterSearch.wentThroughSeveralAdapters();
     QString reason;
-    if (!pumpAddress.isNull() && !adapter.isNull()
-        && !AdapterBinding::tie(udpSocket, adapter, &reason)) {
+    if (throughAdapter && !AdapterBinding::tie(udpSocket, adapter, &reason)) {
         managerLog("connectToPump") << "Adapter" << adapter.displayName << "refused:" << reason;
         emit refusals.refused(adapter.displayName, address, adapter.network(),
                               AdapterBinding::refusal(adapter));
@@ -236,8 +239,9 @@ void PumpManager::takeAdapterDatagram(const QNetworkDatagram &datagram, const Pu
         parsePumpResponse(datagram.data().toStdString());
 }
 
-// An identity that came in through an adapter is remembered with it, and logged; the
-// same answer through a second adapter's query is the same pump, heard twice.
+// An identity that came in through an adapter is remembered with it, and logged where
+// the search went through several; the same answer through a second adapter's query
+// is the same pump, heard twice.
 bool PumpManager::isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpAdapter &adapter)
 {
     if (adapter.isNull())
@@ -253,6 +257,8 @@ bool PumpManager::isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpA
     const QString identity = QString::fromUtf8(reply.value);
     if (!answeredOn.contains(identity))
         answeredOn.insert(identity, adapter);
+    if (!adapterSearch.wentThroughSeveralAdapters())
+        return false;
     managerLog("readSocketDatagrams")
         << plainAddress(datagram.senderAddress()) << "answered on adapter" << adapter.displayName
         << adapter.ownAddress();
