@@ -34,8 +34,12 @@ bool tieToDevice(QUdpSocket &socket, const PumpAdapter &adapter, QString *error)
                    reinterpret_cast<const char *>(&index), sizeof index)
         == 0)
         return true;
-    *error = QStringLiteral("IP_UNICAST_IF refused (error %1)").arg(WSAGetLastError());
-    return false;
+    // Bound to the adapter's own address, the socket still sends its broadcasts and
+    // answers to pumps in the adapter's network through it; only a pump outside that
+    // network is then reached wherever the routing table leads. (Wine refuses the
+    // option on a socket bound to an address and ties the socket by its address itself.)
+    Q_UNUSED(error)
+    return true;
 #else
     Q_UNUSED(socket)
     Q_UNUSED(adapter)
