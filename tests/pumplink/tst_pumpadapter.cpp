@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-// The adapter a pump answered on, as results show it and as the links name a pump
-// reached through it.
+// The adapter a pump answered on: how results show it, which pumps lie in its
+// network, and what is said when a pump stays silent behind it.
 class TestPumpAdapter : public QObject
 {
     Q_OBJECT
@@ -12,8 +12,6 @@ class TestPumpAdapter : public QObject
 private slots:
     void networkOfAnAdapter_data();
     void networkOfAnAdapter();
-    void pumpNamedThroughItsAdapter_data();
-    void pumpNamedThroughItsAdapter();
     void silenceExplained();
 };
 
@@ -73,36 +71,6 @@ void TestPumpAdapter::networkOfAnAdapter()
     if (!adapter.isNull())
         QCOMPARE(adapter.network(), network);
     QCOMPARE(adapter.reaches(QHostAddress(pump)), reaches);
-}
-
-void TestPumpAdapter::pumpNamedThroughItsAdapter_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("adapterName");
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<QString>("moved");
-    QTest::newRow("through cable0") << "198.19.7.7"
-                                    << "cable0"
-                                    << "198.19.7.7%cable0"
-                                    << "198.18.2.20%cable0";
-    QTest::newRow("a name with a blank") << "192.168.1.20"
-                                         << "Ethernet 2"
-                                         << "192.168.1.20%Ethernet 2"
-                                         << "198.18.2.20%Ethernet 2";
-    QTest::newRow("routing table") << "127.0.0.2" << QString() << "127.0.0.2"
-                                   << "198.18.2.20";
-}
-
-void TestPumpAdapter::pumpNamedThroughItsAdapter()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, adapterName);
-    QFETCH(QString, where);
-    QFETCH(QString, moved);
-    QCOMPARE(PumpAdapters::scopedWhere(address, adapterName), where);
-    QCOMPARE(PumpAdapters::addressOf(where), address);
-    QCOMPARE(PumpAdapters::adapterNameOf(where), adapterName);
-    QCOMPARE(PumpAdapters::movedTo(where, QStringLiteral("198.18.2.20")), moved);
 }
 
 void TestPumpAdapter::silenceExplained()
