@@ -3,7 +3,9 @@
 # files it installs are gathered by scripts/windows, which walks the programs'
 # imports for the DLLs they load. Beside it, what scripts/windows and
 # scripts/windows-check take as their lists, so that a window added with
-# add_pump_tool is shipped and checked without touching either:
+# add_pump_tool (or, made otherwise, named with set_property(GLOBAL APPEND PROPERTY
+# PUMP_TOOL_WINDOWS "<executable>=<title>")) is shipped and checked without touching
+# either:
 #   windows.txt            <executable>=<title>, one line per window
 #   release-programs.txt   the built .exe of every program the release ships
 get_property(windows GLOBAL PROPERTY PUMP_TOOL_WINDOWS)
