@@ -1,6 +1,7 @@
 #include "searchcommand.h"
 
 #include "console.h"
+#include "fleetconsole.h"
 #include "fleetlink.h"
 #include "pumpdirectory.h"
 #include "resulttable.h"
@@ -56,9 +57,11 @@ int SearchCommand::run(const QCommandLineParser &parser, const QStringList &argu
     if (!CommonOption::openLink(link, common))
         return ExitStatus::pumpsFailed;
     PumpDirectory directory(link);
+    FleetConsole::followSearch(directory);
     QObject::connect(&directory, &PumpDirectory::finished, [&directory, format] {
         QCoreApplication::exit(printPumps(directory.pumps(), format));
     });
-    directory.searchShowingProgress(waitMs, QStringList(), !common.serialPort.isEmpty());
+    FleetConsole::searchShowingProgress(directory, waitMs, QStringList(),
+                                        !common.serialPort.isEmpty());
     return QCoreApplication::exec();
 }
