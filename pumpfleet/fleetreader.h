@@ -5,7 +5,6 @@
 #include "startqueue.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -15,6 +14,7 @@
 
 class FleetLink;
 class ProgramProfile;
+class PumpRequest;
 
 // What one pump answered: its settings in the profile's order, null where it gave
 // no answer.
@@ -80,11 +80,13 @@ private:
         Stage stage = Stage::Queued;
         qint64 retryEndsMs = -1; // on `clock`, from the end of the first pass
         int askedAgain = 0; // settings asked again in the current pass
+        // The pump's read on the link, heard until the next pass is asked.
+        PumpRequest *request = nullptr;
     };
 
     void ask(int pump);
-    void takeSetting(const QString &where, int settingIndex, const QString &value);
-    void takeFinished(const QString &where, bool started);
+    void takeSetting(int pump, int settingIndex, const QString &value);
+    void takeFinished(int pump, bool started);
     void endMargins();
     void judge(int pump);
     void askAgain(int pump);
@@ -97,7 +99,6 @@ private:
     const int retryMs;
     QVector<PumpReadout> results;
     QVector<Pass> passes;
-    QHash<QString, int> byWhere;
     StartQueue starts;
     // Pumps waiting out their margin, in the order it ends.
     std::deque<std::pair<qint64, int>> listening;

@@ -3,6 +3,7 @@
 #include "fleetlink.h"
 #include "ipv4address.h"
 #include "programprofile.h"
+#include "pumprequest.h"
 #include "settingvalue.h"
 
 #include <QHash>
@@ -15,11 +16,10 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     , plan(plan)
     , options(options)
     , directory(*link)
-    , writes([this](int pump) { this->link->write(pumps.at(pump).where, pumps.at(pump).values); })
+    , writes([this](int pump) { startWrite(pump); })
 {
     writes.setLimit(options.parallel);
     connect(&directory, &PumpDirectory::finished, this, &PlanWrite::findPumps);
-    connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeWriteFinished);
     restartTimer.setSingleShot(true);
     // A coarse timer may end the wait early, and a pump still restarting misses queries.
     restartTimer.setTimerType(Qt::PreciseTimer);
@@ -157,16 +157,22 @@ void PlanWrite::keepSetting(PumpWork &pump, int setting, const PumpReadout &read
 void PlanWrite::writeAll()
 {
     enter(Phase::Write);
-    for (int i = 0; i < pumps.size(); ++i) {
-        writing.insert(pumps.at(i).where, i);
+    for (int i = 0; i < pumps.size(); ++i)
         writes.push(i);
-    }
 }
 
-void PlanWrite::takeWriteFinished(const QString &where, bool started)
+void PlanWrite::startWrite(int pump)
 {
-    const int index = writing.value(where, -1);
-    if (currentPhase != Phase::Write || index < 0)
+    PumpRequest *request = link->writePump(pumps.at(pump).where, pumps.at(pump).values, this);
+    connect(request, &PumpRequest::finished, this, [this, request, pump](bool started) {
+        request->deleteLater();
+        takeWriteFinished(pump, started);
+    });
+}
+
+void PlanWrite::takeWriteFinished(int index, bool started)
+{
+    if (currentPhase != Phase::Write)
         return;
     writes.release();
     ++writesDone;

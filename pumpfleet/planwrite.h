@@ -103,7 +103,8 @@ private:
     void readFirst();
     void keepWhatPumpsHold();
     void writeAll();
-    void takeWriteFinished(const QString &where, bool started);
+    void startWrite(int pump);
+    void takeWriteFinished(int pump, bool started);
     void waitForRestart();
     void verifyRestarted();
     void judgeVerification();
@@ -128,7 +129,6 @@ private:
     QVector<PumpWork> pumps;
     std::unique_ptr<FleetReader> reader;
     StartQueue writes;
-    QHash<QString, int> writing;
     int writesDone = 0;
     bool interrupted = false;
     QTimer restartTimer;
