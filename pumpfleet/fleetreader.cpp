@@ -145,6 +145,7 @@ void FleetReader::takeSetting(int pump, int settingIndex, const QString &value)
     const bool wasComplete = readout.isComplete();
     // An empty answer is an answer: only a setting never answered stays null.
     readout.values[settingIndex] = value.isNull() ? QString(QLatin1String("")) : value;
+    emit readoutChanged(pump);
     if (wasComplete || !readout.isComplete())
         return;
     ++completeCount;

@@ -65,10 +65,15 @@ public:
     int incompleteCount() const { return results.size() - completeCount; }
     // "asking again: 12 settings from 7 pumps" while pumps are asked again, else null.
     QString askingAgainText() const;
+    // The same as numbers: settings being asked again, from how many pumps.
+    int settingsAskedAgainCount() const { return settingsAskedAgain; }
+    int pumpsAskedAgainCount() const { return pumpsAskedAgain; }
 
 signals:
     // `complete` of `total` pumps have answered everything.
     void progressed(int complete, int total);
+    // A pump's readout took an answer (`pump` indexes readouts()).
+    void readoutChanged(int pump);
     // Pumps are being asked again, or no longer: askingAgainText() says which.
     void askingAgainChanged();
     void finished();
