@@ -389,9 +389,27 @@ void PlantModel::setWriting(int row, bool writing)
 
 void PlantModel::setOutcome(int row, PumpOutcome outcome, const QString &detail)
 {
+    if (outcome == PumpOutcome::Unknown)
+        rows[row].written.clear();
     rows[row].outcome = outcome;
     rows[row].outcomeDetail = detail;
     rows[row].writing = false;
+    markChanged(row);
+}
+
+void PlantModel::takeReadBack(int row, const QStringList &values)
+{
+    PlantRow &pump = rows[row];
+    pump.written.clear();
+    for (int setting = 0; setting < currentProfile->settingCount(); ++setting) {
+        if (cellChanges(row, setting))
+            pump.written.append(settingTitle(setting) + QStringLiteral(": ")
+                                + cellText(row, setting));
+    }
+    for (int setting = 0; setting < values.size() && setting < pump.reported.size(); ++setting) {
+        if (!values.at(setting).isNull())
+            pump.reported[setting] = values.at(setting);
+    }
     markChanged(row);
 }
 

@@ -25,6 +25,8 @@ struct PlantRow
     bool notFound = false; // named by a plan, not found by the search
     PumpOutcome outcome = PumpOutcome::Unknown;
     QString outcomeDetail;
+    // The settings the last write changed, as "title: value", for the report.
+    QStringList written;
     bool writing = false;
 };
 
@@ -88,6 +90,9 @@ public:
 
     void setWriting(int row, bool writing);
     void setOutcome(int row, PumpOutcome outcome, const QString &detail);
+    // What the pump answered when it was read back: the answered settings replace
+    // what it reported before. The changes it was written are kept for the report.
+    void takeReadBack(int row, const QStringList &values);
     void clearOutcomes();
     // "confirmed", "differs: …" and so on, translated.
     static QString outcomeText(PumpOutcome outcome, const QString &detail);

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFont>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -75,8 +76,12 @@ QString PlantReport::pumpRows() const
     QString rows;
     for (int row = 0; row < model.pumpCount(); ++row) {
         const PlantRow &pump = model.row(row);
+        // After a write, what it changed; before, what it would change.
         QStringList written;
-        for (int setting = 0; setting < profile.settingCount(); ++setting) {
+        for (const QString &change : pump.written)
+            written.append(escaped(change));
+        for (int setting = 0; pump.written.isEmpty() && setting < profile.settingCount();
+             ++setting) {
             if (model.cellChanges(row, setting))
                 written.append(escaped(model.settingTitle(setting) + QStringLiteral(": ")
                                        + model.cellText(row, setting)));
@@ -102,12 +107,14 @@ bool PlantReport::write(const QString &pdfPath) const
     if (!writer.pageLayout().isValid())
         return false;
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setTitle(tr("Commissioning report"));
     writer.setCreator(QStringLiteral("Corvane Plant Tool"));
+    // The same font on every platform, so that the report lays out the same.
     QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     document.setHtml(html());
-    document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    // print() lays the document out on the writer's pages at the writer's resolution.
     document.print(&writer);
     return QFileInfo(pdfPath).size() > 0;
 }

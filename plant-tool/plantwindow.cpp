@@ -94,6 +94,7 @@ void PlantWindow::buildTable()
     connect(filterColumn, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int choice) { proxy->setFilterKeyColumn(choice - 1); });
     connect(&plant, &QAbstractItemModel::modelReset, this, [this] {
+        fitColumns();
         filterColumn->blockSignals(true);
         filterColumn->clear();
         filterColumn->addItem(tr("All columns"));
@@ -105,6 +106,23 @@ void PlantWindow::buildTable()
     filterColumn->addItem(tr("All columns"));
     for (int column = 0; column < plant.columnCount(); ++column)
         filterColumn->addItem(plant.headerData(column, Qt::Horizontal).toString());
+    fitColumns();
+}
+
+// Every header readable whole; the name and the outcome, which are long, wider.
+// Measured on the headers and sample texts, never on the rows: a thousand rows
+// would take a visible while.
+void PlantWindow::fitColumns()
+{
+    QHeaderView *header = table->horizontalHeader();
+    const QFontMetrics metrics = table->fontMetrics();
+    for (int column = 0; column < plant.columnCount(); ++column)
+        header->resizeSection(column, qMax(header->sectionSizeHint(column) + 12, 110));
+    header->resizeSection(PlantModel::NameColumn,
+                          metrics.horizontalAdvance(QStringLiteral("PUMP-0000-AB12CD3")) + 24);
+    header->resizeSection(
+        plant.outcomeColumn(),
+        metrics.horizontalAdvance(QStringLiteral("did not answer after its restart")) + 24);
 }
 
 void PlantWindow::buildActions()
@@ -161,8 +179,14 @@ void PlantWindow::buildActions()
     bar->addAction(saveAction);
     bar->addAction(reportAction);
     bar->addSeparator();
-    bar->addAction(undoAction);
-    bar->addAction(redoAction);
+    // In the tool bar under short names: the menu's say what they undo, and would
+    // push the bar's other tools about.
+    QAction *undoTool = bar->addAction(tr("Undo"), undo, &QUndoStack::undo);
+    undoTool->setEnabled(false);
+    connect(undo, &QUndoStack::canUndoChanged, undoTool, &QAction::setEnabled);
+    QAction *redoTool = bar->addAction(tr("Redo"), undo, &QUndoStack::redo);
+    redoTool->setEnabled(false);
+    connect(undo, &QUndoStack::canRedoChanged, redoTool, &QAction::setEnabled);
     bar->addSeparator();
     bar->addWidget(profileBox);
     bar->addSeparator();
@@ -296,7 +320,7 @@ void PlantWindow::updateActions()
 {
     const bool busy = isBusy();
     searchAction->setEnabled(!busy);
-    writeAction->setEnabled(!busy && plant.pumpCount() > 0);
+    writeAction->setEnabled(!busy);
     stopAction->setEnabled(busy);
     openAction->setEnabled(!busy);
     profileBox->setEnabled(!busy);

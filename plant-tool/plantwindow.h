@@ -68,6 +68,7 @@ protected:
 private:
     void buildActions();
     void buildTable();
+    void fitColumns();
     void setProfile(const ProgramProfile &profile);
     void takeFoundPump(int index);
     void searchFinished();

@@ -1,6 +1,7 @@
 #include "plantwriter.h"
 
 #include "fleetlink.h"
+#include "fleetreader.h"
 #include "plantmodel.h"
 #include "programprofile.h"
 
@@ -78,5 +79,14 @@ void PlantWriter::takeOutcome(int index)
     const PlanWrite::PumpWork &pump = planWrite->work().at(index);
     if (pump.outcome == PumpOutcome::Confirmed)
         ++confirmed;
+    // The reader then is the verification's, and readIndex counts in it.
+    const bool verifying = planWrite->phase() == PlanWrite::Phase::RestartWait
+        || planWrite->phase() == PlanWrite::Phase::Verify;
+    const FleetReader *readBack = verifying ? planWrite->currentReader() : nullptr;
+    QStringList values;
+    if (pump.written && pump.readIndex >= 0 && readBack
+        && pump.readIndex < readBack->readouts().size())
+        values = readBack->readouts().at(pump.readIndex).values;
+    model.takeReadBack(rows.at(index), values);
     model.setOutcome(rows.at(index), pump.outcome, pump.detail);
 }

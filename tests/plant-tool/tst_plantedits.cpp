@@ -28,6 +28,7 @@ private slots:
     void planOpensIntoTheTableOrIsRefusedWhole();
     void planIsSavedAsPumpctlReadsIt();
     void sortAndFilter();
+    void writeShortcutFromTheTable();
 
 private:
     QModelIndex cell(int row, const char *mnemonic) const;
@@ -247,6 +248,22 @@ void TestPlantEdits::sortAndFilter()
     QCOMPARE(proxy->rowCount(), 1);
     QCOMPARE(proxy->index(0, PlantModel::NameColumn).data().toString(),
              window->model().row(3).pump.name);
+}
+
+// Ctrl+Return writes from wherever the technician is in the table; with nothing
+// changed, it says so and sends nothing.
+void TestPlantEdits::writeShortcutFromTheTable()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->tableView()->setFocus();
+    window->tableView()->setCurrentIndex(cell(1, "NIP"));
+    BoxAnswerer answerer;
+    QTest::keyClick(window->tableView(), Qt::Key_Return, Qt::ControlModifier);
+    QTRY_COMPARE(answerer.texts.size(), 1);
+    QVERIFY2(answerer.texts.first().startsWith(QStringLiteral("No cell changes")),
+             qPrintable(answerer.texts.first()));
+    QVERIFY(!window->isBusy());
 }
 
 QTEST_MAIN(TestPlantEdits)

@@ -1,5 +1,6 @@
 #include "plantwindowtest.h"
 
+#include "plantreport.h"
 #include "programprofile.h"
 
 #include <QSortFilterProxyModel>
@@ -93,6 +94,19 @@ void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed()
     for (int pump = 0; pump < pumpCount; ++pump)
         QCOMPARE(sim->settings(pump).value("NTT"), QByteArray("45"));
     QCOMPARE(window->statusText(), QStringLiteral("50 of 50 pumps confirmed."));
+    // The table now shows what the pumps hold: nothing is left to write.
+    QVERIFY(model.rowsToWrite().isEmpty());
+    QCOMPARE(model.row(0).written, QStringList({ QStringLiteral("TCP Timeout [Sec]: 45") }));
+    // The report names every pump, what it was written and its outcome.
+    const QString report = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(window->saveReportFile(report));
+    QFile pdf(report);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    const QString html = PlantReport(model, QString(), window->statusText()).html();
+    QCOMPARE(html.count(QStringLiteral("TCP Timeout [Sec]: 45")), pumpCount);
+    QCOMPARE(html.count(QStringLiteral("<td>confirmed</td>")), pumpCount);
+    QVERIFY(html.contains(QStringLiteral("50 of 50 pumps confirmed.")));
     QTRY_VERIFY(answerer.texts.size() >= 2);
     QCOMPARE(answerer.texts.last().trimmed(), QStringLiteral("50 of 50 pumps confirmed."));
 }
