@@ -3,6 +3,7 @@
 #include "celledit.h"
 #include "ipv4address.h"
 #include "plan.h"
+#include "plantlook.h"
 #include "programprofile.h"
 #include "settingvalue.h"
 
@@ -12,50 +13,6 @@
 #include <QFont>
 #include <QHash>
 #include <QUndoStack>
-
-namespace {
-
-// The titles the windows give the settings.
-const char *const settingTitles[][2] = {
-    { "NAM", QT_TRANSLATE_NOOP("PlantModel", "IP Assignment") },
-    { "NIP", QT_TRANSLATE_NOOP("PlantModel", "IPv4 Address") },
-    { "NSM", QT_TRANSLATE_NOOP("PlantModel", "Subnet Mask") },
-    { "NDG", QT_TRANSLATE_NOOP("PlantModel", "Default Gateway") },
-    { "ND1", QT_TRANSLATE_NOOP("PlantModel", "DNS Server 1") },
-    { "ND2", QT_TRANSLATE_NOOP("PlantModel", "DNS Server 2") },
-    { "NTT", QT_TRANSLATE_NOOP("PlantModel", "TCP Timeout [Sec]") },
-    { "NUH", QT_TRANSLATE_NOOP("PlantModel", "UTC Offset [±hh]") },
-    { "NUM", QT_TRANSLATE_NOOP("PlantModel", "UTC Offset [mm]") },
-    { "NCM", QT_TRANSLATE_NOOP("PlantModel", "Cloud Monitor") },
-    { "NBT", QT_TRANSLATE_NOOP("PlantModel", "Bluetooth") },
-    { "NTN", QT_TRANSLATE_NOOP("PlantModel", "Telnet") },
-    { "NPA", QT_TRANSLATE_NOOP("PlantModel", "PROFIBUS Address") },
-};
-
-const QColor wrongColour(255, 196, 196);
-const QColor changedColour(255, 236, 160);
-const QColor notFoundColour(225, 225, 225);
-
-QColor outcomeColour(PumpOutcome outcome)
-{
-    switch (outcome) {
-    case PumpOutcome::Confirmed:
-        return QColor(0, 120, 40);
-    case PumpOutcome::Differs:
-    case PumpOutcome::Silent:
-        return QColor(190, 0, 0);
-    case PumpOutcome::NotVerified:
-    case PumpOutcome::VerifyInterrupted:
-    case PumpOutcome::NotWritten:
-        return QColor(170, 90, 0);
-    case PumpOutcome::Sent:
-    case PumpOutcome::Unknown:
-        break;
-    }
-    return QColor(Qt::black);
-}
-
-} // namespace
 
 PlantModel::PlantModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -101,12 +58,7 @@ int PlantModel::settingOfColumn(int column) const
 
 QString PlantModel::settingTitle(int setting) const
 {
-    const QByteArray mnemonic = currentProfile->settings().at(setting).mnemonic;
-    for (const auto &title : settingTitles) {
-        if (mnemonic == title[0])
-            return QCoreApplication::translate("PlantModel", title[1]);
-    }
-    return QString::fromLatin1(mnemonic);
+    return PlantLook::settingTitle(currentProfile->settings().at(setting).mnemonic);
 }
 
 QVariant PlantModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -152,7 +104,7 @@ QVariant PlantModel::data(const QModelIndex &index, int role) const
     if (index.column() == outcomeColumn())
         return outcomeData(pump, role);
     if (role == Qt::BackgroundRole && pump.notFound)
-        return QBrush(notFoundColour);
+        return QBrush(PlantLook::notFoundColour());
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     switch (index.column()) {
@@ -187,11 +139,11 @@ QVariant PlantModel::settingData(int row, int setting, int role) const
     }
     case Qt::BackgroundRole:
         if (!cellProblem(row, setting).isNull())
-            return QBrush(wrongColour);
+            return QBrush(PlantLook::wrongColour());
         if (cellChanges(row, setting))
-            return QBrush(changedColour);
+            return QBrush(PlantLook::changedColour());
         if (pump.notFound)
-            return QBrush(notFoundColour);
+            return QBrush(PlantLook::notFoundColour());
         return QVariant();
     case Qt::FontRole:
         if (cellChanges(row, setting)) {
@@ -214,12 +166,13 @@ QVariant PlantModel::outcomeData(const PlantRow &pump, int role) const
             return tr("writing…");
         if (pump.outcome == PumpOutcome::Unknown)
             return QVariant();
-        return outcomeText(pump.outcome, pump.outcomeDetail);
+        return PlantLook::outcomeText(pump.outcome, pump.outcomeDetail);
     }
     if (role == Qt::ForegroundRole)
-        return QBrush(pump.notFound ? QColor(Qt::darkGray) : outcomeColour(pump.outcome));
+        return QBrush(pump.notFound ? QColor(Qt::darkGray)
+                                    : PlantLook::outcomeColour(pump.outcome));
     if (role == Qt::BackgroundRole && pump.notFound)
-        return QBrush(notFoundColour);
+        return QBrush(PlantLook::notFoundColour());
     return QVariant();
 }
 
@@ -417,29 +370,6 @@ void PlantModel::clearOutcomes()
 {
     for (int row = 0; row < rows.size(); ++row)
         setOutcome(row, PumpOutcome::Unknown, QString());
-}
-
-QString PlantModel::outcomeText(PumpOutcome outcome, const QString &detail)
-{
-    switch (outcome) {
-    case PumpOutcome::Confirmed:
-        return tr("confirmed");
-    case PumpOutcome::Differs:
-        return tr("differs: %1").arg(detail);
-    case PumpOutcome::NotVerified:
-        return tr("not verified: %1 did not answer").arg(detail);
-    case PumpOutcome::Silent:
-        return tr("did not answer after its restart");
-    case PumpOutcome::Sent:
-        return tr("sent");
-    case PumpOutcome::VerifyInterrupted:
-        return tr("written, not verified (stopped)");
-    case PumpOutcome::NotWritten:
-        return tr("not written (stopped)");
-    case PumpOutcome::Unknown:
-        break;
-    }
-    return QString();
 }
 
 void PlantModel::markChanged(int row)

@@ -94,8 +94,6 @@ public:
     // what it reported before. The changes it was written are kept for the report.
     void takeReadBack(int row, const QStringList &values);
     void clearOutcomes();
-    // "confirmed", "differs: …" and so on, translated.
-    static QString outcomeText(PumpOutcome outcome, const QString &detail);
 
 private:
     void markChanged(int row);

@@ -1,5 +1,6 @@
 #include "plantreport.h"
 
+#include "plantlook.h"
 #include "plantmodel.h"
 #include "programprofile.h"
 #include "pumpversion.h"
@@ -93,7 +94,7 @@ QString PlantReport::pumpRows() const
             after = model.cellText(row, address);
         const QString outcome = pump.notFound
             ? tr("not found")
-            : PlantModel::outcomeText(pump.outcome, pump.outcomeDetail);
+            : PlantLook::outcomeText(pump.outcome, pump.outcomeDetail);
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
                     .arg(escaped(pump.pump.label()), escaped(pump.pump.address), escaped(after),
                          written.join(QStringLiteral("<br>")), escaped(outcome));
