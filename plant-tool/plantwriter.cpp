@@ -36,7 +36,7 @@ bool PlantWriter::start()
     connect(planWrite.get(), &PlanWrite::pumpReported, this, &PlantWriter::takeOutcome);
     connect(planWrite.get(), &PlanWrite::stoppedForProblems, this,
             [this] { planProblems = plan->report(options.planName); });
-    connect(planWrite.get(), &PlanWrite::finished, this, &PlantWriter::finished);
+    connect(planWrite.get(), &PlanWrite::finished, this, &PlantWriter::settleRows);
     for (const int row : rows)
         model.setWriting(row, true);
     planWrite->start();
@@ -72,6 +72,21 @@ QVector<QVector<PlanCell>> PlantWriter::planRows() const
         table.append(cells);
     }
     return table;
+}
+
+// Stopped before the write began, or refused: no pump was reported, and each row
+// still says what happened to it.
+void PlantWriter::settleRows()
+{
+    for (const int row : rows) {
+        if (model.row(row).outcome != PumpOutcome::Unknown)
+            continue;
+        if (planWrite->wasInterrupted())
+            model.setOutcome(row, PumpOutcome::NotWritten, QString());
+        else
+            model.setWriting(row, false);
+    }
+    emit finished();
 }
 
 void PlantWriter::takeOutcome(int index)

@@ -43,6 +43,7 @@ signals:
 private:
     QVector<QVector<PlanCell>> planRows() const;
     void takeOutcome(int index);
+    void settleRows();
 
     PlantModel &model;
     const QVector<int> rows;

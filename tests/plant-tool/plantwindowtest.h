@@ -22,16 +22,20 @@
 class BoxAnswerer : public QObject
 {
 public:
-    explicit BoxAnswerer(bool pressDefault = true)
+    // `button`: the standard button to press instead of the default one.
+    explicit BoxAnswerer(bool pressDefault = true,
+                         QMessageBox::StandardButton button = QMessageBox::NoButton)
         : accept(pressDefault)
     {
         poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [this] {
+        connect(&poll, &QTimer::timeout, this, [this, button] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
             texts.append(box->text() + QLatin1Char('\n') + box->informativeText());
-            if (accept && box->defaultButton())
+            if (button != QMessageBox::NoButton && box->button(button))
+                box->button(button)->click();
+            else if (accept && box->defaultButton())
                 box->defaultButton()->click();
             else
                 box->reject();

@@ -23,6 +23,7 @@ private slots:
     void pumpStoringAnotherValueDiffers();
     void wrongCellBlocksTheWrite();
     void stopMidWriteLeavesNoPumpWithoutSave();
+    void closingDuringWriteAsksFirst();
 
 private:
     std::unique_ptr<PumpSimulatorThread> sim;
@@ -221,6 +222,41 @@ void TestPlantWindow::stopMidWriteLeavesNoPumpWithoutSave()
         notWritten += outcome == PumpOutcome::NotWritten ? 1 : 0;
     }
     QCOMPARE(notWritten, pumpCount - written);
+    QVERIFY2(window->statusText().startsWith(QStringLiteral("Stopped. ")),
+             qPrintable(window->statusText()));
+}
+
+// Closing while pumps are written asks first; "No" keeps writing, "Yes" stops as
+// Esc does and closes once the pumps on the wire have their save frame.
+void TestPlantWindow::closingDuringWriteAsksFirst()
+{
+    constexpr int pumpCount = 20;
+    const QVector<SimulatedPumpConfig> pumps = plantPumps(pumpCount);
+    sim = startSimulator(pumps);
+    QVERIFY(sim);
+    QVERIFY(sim->listenForBroadcasts());
+    sim->setRestartMs(300);
+    QVERIFY(searchAndRead(*window, pumpCount));
+    QVERIFY(window->openPlanFile(writePlan(dir, pumps)));
+    window->setParallel(5);
+    {
+        BoxAnswerer confirm;
+        window->writePumps();
+        QVERIFY(runUntil([&] { return !confirm.texts.isEmpty(); }, 2000));
+    }
+    QVERIFY(window->isBusy());
+    {
+        BoxAnswerer keepWriting(true);
+        QVERIFY(!window->close());
+        QCOMPARE(keepWriting.texts.size(), 1);
+        QVERIFY(window->isVisible() && window->isBusy());
+    }
+    BoxAnswerer stopAndClose(false, QMessageBox::Yes);
+    QVERIFY(!window->close());
+    QVERIFY(runUntil([&] { return !window->isVisible(); }, 30000));
+    QVERIFY(!window->isBusy());
+    for (int row = 0; row < pumpCount; ++row)
+        QVERIFY(window->model().row(row).outcome != PumpOutcome::Unknown);
     QVERIFY2(window->statusText().startsWith(QStringLiteral("Stopped. ")),
              qPrintable(window->statusText()));
 }
