@@ -24,6 +24,7 @@ private slots:
     void wrongCellBlocksTheWrite();
     void stopMidWriteLeavesNoPumpWithoutSave();
     void closingDuringWriteAsksFirst();
+    void planOnTheCommandLineWaitsForTheSearch();
 
 private:
     std::unique_ptr<PumpSimulatorThread> sim;
@@ -259,6 +260,25 @@ void TestPlantWindow::closingDuringWriteAsksFirst()
         QVERIFY(window->model().row(row).outcome != PumpOutcome::Unknown);
     QVERIFY2(window->statusText().startsWith(QStringLiteral("Stopped. ")),
              qPrintable(window->statusText()));
+}
+
+// A plan given at start-up is opened once the first search has ended, so that it
+// finds the pumps it names.
+void TestPlantWindow::planOnTheCommandLineWaitsForTheSearch()
+{
+    const QVector<SimulatedPumpConfig> pumps = plantPumps(3);
+    sim = startSimulator(pumps);
+    QVERIFY(sim);
+    QVERIFY(sim->listenForBroadcasts());
+    window->setStartupPlan(writePlan(dir, pumps, QStringLiteral("50")));
+    QVERIFY(searchAndRead(*window, 3));
+    PlantModel &model = window->model();
+    const int ntt = model.profile().indexOf("NTT");
+    for (int row = 0; row < 3; ++row) {
+        QVERIFY(!model.row(row).notFound);
+        QCOMPARE(model.cellText(row, ntt), QStringLiteral("50"));
+    }
+    QCOMPARE(model.rowsToWrite().size(), 3);
 }
 
 QTEST_MAIN(TestPlantWindow)
