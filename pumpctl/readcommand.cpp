@@ -1,6 +1,7 @@
 #include "readcommand.h"
 
 #include "console.h"
+#include "fleetconsole.h"
 #include "fleetlink.h"
 #include "fleetreader.h"
 #include "programprofile.h"
@@ -129,6 +130,7 @@ void readPumps(FleetLink &link, const ProgramProfile &profile, const ReadRequest
                const CommonOptions &common)
 {
     auto *directory = new PumpDirectory(link, &link);
+    FleetConsole::followSearch(*directory);
     auto *reader = new FleetReader(link, profile, request.retryMs, &link);
     const auto unknown = std::make_shared<QStringList>();
     QObject::connect(reader, &FleetReader::progressed, [reader] { showProgress(*reader); });
@@ -153,7 +155,8 @@ void readPumps(FleetLink &link, const ProgramProfile &profile, const ReadRequest
     }
     const bool onSerial = !common.serialPort.isEmpty();
     if (request.all || !namesToFind.isEmpty() || onSerial)
-        directory->searchShowingProgress(request.searchWaitMs, namesToFind, onSerial);
+        FleetConsole::searchShowingProgress(*directory, request.searchWaitMs, namesToFind,
+                                            onSerial);
     else
         QTimer::singleShot(0, directory, readFound);
 }

@@ -1,6 +1,7 @@
 #include "searchcommand.h"
 
 #include "console.h"
+#include "fleetconsole.h"
 #include "fleetlink.h"
 #include "pumpdirectory.h"
 #include "resulttable.h"
@@ -64,11 +65,13 @@ int SearchCommand::run(const QCommandLineParser &parser, const QStringList &argu
     if (!CommonOption::openLink(link, common))
         return ExitStatus::pumpsFailed;
     PumpDirectory directory(link);
+    FleetConsole::followSearch(directory);
     const bool showAdapters = common.serialPort.isEmpty()
         && (!common.adapter.isNull() || !PumpAdapters::broadcastAdapters().isEmpty());
     QObject::connect(&directory, &PumpDirectory::finished, [&directory, format, showAdapters] {
         QCoreApplication::exit(printPumps(directory.pumps(), format, showAdapters));
     });
-    directory.searchShowingProgress(waitMs, QStringList(), !common.serialPort.isEmpty());
+    FleetConsole::searchShowingProgress(directory, waitMs, QStringList(),
+                                        !common.serialPort.isEmpty());
     return QCoreApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "writecommand.h"
 
 #include "console.h"
+#include "fleetconsole.h"
 #include "fleetlink.h"
 #include "interruptnotifier.h"
 #include "plan.h"
@@ -131,6 +132,7 @@ int WriteCommand::run(const QCommandLineParser &parser, const QStringList &argum
 
     InterruptNotifier interrupt;
     PlanWrite write(&link, *profile, &plan, options);
+    WriteConsole console(write, *profile, plan, options.planName);
     QObject::connect(&interrupt, &InterruptNotifier::interrupted, &write, &PlanWrite::interrupt);
     int exitStatus = ExitStatus::pumpsFailed;
     QObject::connect(&write, &PlanWrite::finished, [&exitStatus](int status) {

@@ -4,6 +4,7 @@
 #include "framepacer.h"
 #include "ipv4address.h"
 #include "pumpprotocol.h"
+#include "pumprequest.h"
 #include "pumpserialline.h"
 #include "steadyclock.h"
 
@@ -75,6 +76,7 @@ struct FleetLink::Private
     int pending = 0;
     bool stopped = false;
     bool searching = false;
+    PumpRequestRouter *requests = nullptr;
 
     bool canSend() const;
     Lane &laneFor(const QString &where);
@@ -90,6 +92,7 @@ struct FleetLink::Private
     Lane *laneOf(const QString &from, const QString &adapterName);
     void answered(Lane &lane);
     void serialLost(const QString &reason);
+    PumpRequest *request(const QString &where, bool isWrite, QObject *owner);
 };
 
 bool FleetLink::Private::canSend() const { return udp || (serial && serial->isOpen()); }
@@ -173,6 +176,7 @@ void FleetLink::Private::step(Lane &lane)
         lane.sentFrames = 0;
         lane.listening = !lane.queue.front().isWrite;
         fleetLog("start") << lane.where << (lane.queue.front().isWrite ? "write" : "read");
+        emit q->sequenceStarted(lane.where);
     }
     const Sequence &sequence = lane.queue.front();
     if (sequence.frames.isEmpty()) {
@@ -384,6 +388,34 @@ void FleetLink::read(const QString &where, const QVector<int> &settingIndexes)
 void FleetLink::write(const QString &where, const QStringList &values)
 {
     d->enqueue(where, { d->profile.writeFrames(values), true });
+}
+
+// The request is keyed by the name the link's signals give the pump, which is the
+// lane's: the first spelling of its address, or the serial port.
+PumpRequest *FleetLink::Private::request(const QString &where, bool isWrite, QObject *owner)
+{
+    if (!requests)
+        requests = new PumpRequestRouter(*q);
+    return requests->add(laneFor(where).where, isWrite, owner);
+}
+
+PumpRequest *FleetLink::readPump(const QString &where, QObject *owner)
+{
+    read(where);
+    return d->request(where, false, owner);
+}
+
+PumpRequest *FleetLink::readPump(const QString &where, const QVector<int> &settingIndexes,
+                                 QObject *owner)
+{
+    read(where, settingIndexes);
+    return d->request(where, false, owner);
+}
+
+PumpRequest *FleetLink::writePump(const QString &where, const QStringList &values, QObject *owner)
+{
+    write(where, values);
+    return d->request(where, true, owner);
 }
 
 void FleetLink::stopStarting()

@@ -30,6 +30,8 @@
 // Replies are taken as the windows take them: a pump's answers count while its read
 // runs and afterwards, and are dropped from the start of its write (they only echo
 // what was sent) until its next read.
+class PumpRequest;
+
 class FleetLink : public QObject
 {
     Q_OBJECT
@@ -68,6 +70,14 @@ public:
     // in the profile's order and sent exactly as given, then the save frame.
     void write(const QString &where, const QStringList &values);
 
+    // read() and write() with a request of their own, whose signals concern that pump
+    // and that sequence alone; `owner` (or the caller) deletes it.
+    PumpRequest *readPump(const QString &where, QObject *owner = nullptr);
+    PumpRequest *readPump(const QString &where, const QVector<int> &settingIndexes,
+                          QObject *owner = nullptr);
+    PumpRequest *writePump(const QString &where, const QStringList &values,
+                           QObject *owner = nullptr);
+
     // After an interruption: sequences not yet started never start, nor do any queued
     // later; those already on the wire run to their last frame (a pump never gets half
     // a write and no save).
@@ -80,6 +90,8 @@ signals:
     void identityReceived(const QString &where, const QByteArray &text);
     // A pump's answer to one of the profile's settings.
     void settingReceived(const QString &where, int settingIndex, const QString &value);
+    // A sequence's first frame is about to leave.
+    void sequenceStarted(const QString &where);
     // A sequence's last frame has left (for a write: the save frame). `started` is
     // false for a sequence that never sent a frame: dropped by stopStarting, queued
     // on a link that is not open, or for `where` that is no IP address. A serial

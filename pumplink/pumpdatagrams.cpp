@@ -35,8 +35,7 @@ void enlargeReceiveBuffer(QUdpSocket &socket)
     // administer the network, it takes the whole size regardless.
 #ifdef Q_OS_LINUX
     const int bytes = receiveBufferBytes;
-    if (setsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &bytes,
-                   sizeof bytes)
+    if (setsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes)
         == 0)
         return;
 #endif

@@ -18,7 +18,8 @@ namespace SettingValue {
 // address is four decimal groups 0-255, sent without leading zeros; digits are what
 // the form's mask admits. Any control character is refused: it would end or forge
 // a frame on the wire.
-bool admit(const SettingDescription &setting, const QString &typed, QString *sent, QString *problem);
+bool admit(const SettingDescription &setting, const QString &typed, QString *sent,
+           QString *problem);
 
 // What a window that read `reported` would send back unchanged into *sent: "DHCP"
 // stays, anything else is "Static"; "ON" is on, anything else off; other text must

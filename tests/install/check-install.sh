@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the build into a temporary prefix the way a package would, checks that
-# the three programs, their menu entries and icons are there, runs the installed
+# the window programs, their menu entries and icons are there, runs the installed
 # pumpctl, and starts each installed window program under an X server to see its
 # window come up with its title.
 #   check-install.sh <build directory> <project version>
@@ -25,7 +25,8 @@ grep -q '<svg' "$scalable" || fail "$scalable is not an SVG image"
 
 titles="pump-network-tool=Corvane Network Tool v$version
 pump-ip-tool=Velmora Network Tool v1.0.0
-pump-key-tool=Velmora Connection Tool v1.0.0"
+pump-key-tool=Velmora Connection Tool v1.0.0
+pump-plant-tool=Corvane Plant Tool v$version"
 
 echo "$titles" | while IFS='=' read -r program title; do
     [ -x "$prefix/bin/$program" ] || fail "missing $prefix/bin/$program"

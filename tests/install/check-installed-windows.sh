@@ -7,7 +7,7 @@ set -eu
 prefix=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 titles=""
-for program in pump-network-tool pump-ip-tool pump-key-tool; do
+for program in pump-network-tool pump-ip-tool pump-key-tool pump-plant-tool; do
     entry="$prefix/share/applications/$program.desktop"
     title=$(sed -n 's/^Name=//p' "$entry")
     [ -n "$title" ] || fail "$entry names no title"

@@ -2,6 +2,7 @@
 
 #include "fleetlink.h"
 #include "programprofile.h"
+#include "pumprequest.h"
 
 #include <QLoggingCategory>
 
@@ -51,8 +52,6 @@ FleetReader::FleetReader(FleetLink &link, const ProgramProfile &profile, int ret
     clock.start();
     marginTimer.setSingleShot(true);
     connect(&marginTimer, &QTimer::timeout, this, &FleetReader::endMargins);
-    connect(&link, &FleetLink::settingReceived, this, &FleetReader::takeSetting);
-    connect(&link, &FleetLink::sequenceFinished, this, &FleetReader::takeFinished);
 }
 
 int FleetReader::add(const FoundPump &pump)
@@ -63,7 +62,6 @@ int FleetReader::add(const FoundPump &pump)
         unknown.append(QString());
     results.append({ pump, unknown });
     passes.append(Pass());
-    byWhere.insert(pump.where, index);
     if (stopped)
         done(index);
     else
@@ -112,24 +110,32 @@ void FleetReader::ask(int pump)
         starts.release();
         return;
     }
-    passes[pump].stage = Stage::Asking;
+    Pass &pass = passes[pump];
+    pass.stage = Stage::Asking;
     const PumpReadout &readout = results.at(pump);
+    if (pass.request)
+        pass.request->deleteLater();
     if (readout.answeredNothing()) {
-        link.read(readout.pump.where);
-        return;
+        pass.request = link.readPump(readout.pump.where, this);
+    } else {
+        QVector<int> missing;
+        for (int i = 0; i < readout.values.size(); ++i) {
+            if (readout.values.at(i).isNull())
+                missing.append(i);
+        }
+        pass.request = link.readPump(readout.pump.where, missing, this);
     }
-    QVector<int> missing;
-    for (int i = 0; i < readout.values.size(); ++i) {
-        if (readout.values.at(i).isNull())
-            missing.append(i);
-    }
-    link.read(readout.pump.where, missing);
+    connect(pass.request, &PumpRequest::settingReceived, this,
+            [this, pump](int settingIndex, const QString &value) {
+                takeSetting(pump, settingIndex, value);
+            });
+    connect(pass.request, &PumpRequest::finished, this,
+            [this, pump](bool started) { takeFinished(pump, started); });
 }
 
-void FleetReader::takeSetting(const QString &where, int settingIndex, const QString &value)
+void FleetReader::takeSetting(int pump, int settingIndex, const QString &value)
 {
-    const int pump = byWhere.value(where, -1);
-    if (pump < 0 || settingIndex < 0 || settingIndex >= profile.settingCount())
+    if (settingIndex < 0 || settingIndex >= profile.settingCount())
         return;
     const Stage stage = passes.at(pump).stage;
     // Answers count from the pump's first query until its verdict, never after.
@@ -139,6 +145,7 @@ void FleetReader::takeSetting(const QString &where, int settingIndex, const QStr
     const bool wasComplete = readout.isComplete();
     // An empty answer is an answer: only a setting never answered stays null.
     readout.values[settingIndex] = value.isNull() ? QString(QLatin1String("")) : value;
+    emit readoutChanged(pump);
     if (wasComplete || !readout.isComplete())
         return;
     ++completeCount;
@@ -147,10 +154,9 @@ void FleetReader::takeSetting(const QString &where, int settingIndex, const QStr
         done(pump);
 }
 
-void FleetReader::takeFinished(const QString &where, bool started)
+void FleetReader::takeFinished(int pump, bool started)
 {
-    const int pump = byWhere.value(where, -1);
-    if (pump < 0 || passes.at(pump).stage != Stage::Asking)
+    if (passes.at(pump).stage != Stage::Asking)
         return;
     starts.release();
     Pass &pass = passes[pump];
@@ -219,7 +225,12 @@ void FleetReader::done(int pump)
 {
     if (passes.at(pump).stage == Stage::Done)
         return;
-    passes[pump].stage = Stage::Done;
+    Pass &pass = passes[pump];
+    pass.stage = Stage::Done;
+    if (pass.request) {
+        pass.request->deleteLater();
+        pass.request = nullptr;
+    }
     ++doneCount;
     leaveRetry(pump);
     finishIfOver();

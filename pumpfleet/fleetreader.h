@@ -5,7 +5,6 @@
 #include "startqueue.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -15,6 +14,7 @@
 
 class FleetLink;
 class ProgramProfile;
+class PumpRequest;
 
 // What one pump answered: its settings in the profile's order, null where it gave
 // no answer.
@@ -65,10 +65,15 @@ public:
     int incompleteCount() const { return results.size() - completeCount; }
     // "asking again: 12 settings from 7 pumps" while pumps are asked again, else null.
     QString askingAgainText() const;
+    // The same as numbers: settings being asked again, from how many pumps.
+    int settingsAskedAgainCount() const { return settingsAskedAgain; }
+    int pumpsAskedAgainCount() const { return pumpsAskedAgain; }
 
 signals:
     // `complete` of `total` pumps have answered everything.
     void progressed(int complete, int total);
+    // A pump's readout took an answer (`pump` indexes readouts()).
+    void readoutChanged(int pump);
     // Pumps are being asked again, or no longer: askingAgainText() says which.
     void askingAgainChanged();
     void finished();
@@ -80,11 +85,13 @@ private:
         Stage stage = Stage::Queued;
         qint64 retryEndsMs = -1; // on `clock`, from the end of the first pass
         int askedAgain = 0; // settings asked again in the current pass
+        // The pump's read on the link, heard until the next pass is asked.
+        PumpRequest *request = nullptr;
     };
 
     void ask(int pump);
-    void takeSetting(const QString &where, int settingIndex, const QString &value);
-    void takeFinished(const QString &where, bool started);
+    void takeSetting(int pump, int settingIndex, const QString &value);
+    void takeFinished(int pump, bool started);
     void endMargins();
     void judge(int pump);
     void askAgain(int pump);
@@ -97,7 +104,6 @@ private:
     const int retryMs;
     QVector<PumpReadout> results;
     QVector<Pass> passes;
-    QHash<QString, int> byWhere;
     StartQueue starts;
     // Pumps waiting out their margin, in the order it ends.
     std::deque<std::pair<qint64, int>> listening;

@@ -1,18 +1,12 @@
 #include "planwrite.h"
 
-#include "console.h"
 #include "fleetlink.h"
 #include "ipv4address.h"
 #include "programprofile.h"
+#include "pumprequest.h"
 #include "settingvalue.h"
 
 #include <QHash>
-
-namespace {
-
-constexpr int progressIntervalMs = 250;
-
-} // namespace
 
 PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
                      const WriteOptions &options, QObject *parent)
@@ -22,17 +16,14 @@ PlanWrite::PlanWrite(FleetLink *link, const ProgramProfile &profile, Plan *plan,
     , plan(plan)
     , options(options)
     , directory(*link)
-    , writes([this](int pump) { this->link->write(pumps.at(pump).where, pumps.at(pump).values); })
+    , writes([this](int pump) { startWrite(pump); })
 {
     writes.setLimit(options.parallel);
     connect(&directory, &PumpDirectory::finished, this, &PlanWrite::findPumps);
-    connect(link, &FleetLink::sequenceFinished, this, &PlanWrite::takeWriteFinished);
     restartTimer.setSingleShot(true);
     // A coarse timer may end the wait early, and a pump still restarting misses queries.
     restartTimer.setTimerType(Qt::PreciseTimer);
     connect(&restartTimer, &QTimer::timeout, this, &PlanWrite::verifyRestarted);
-    progressTimer.setInterval(progressIntervalMs);
-    connect(&progressTimer, &QTimer::timeout, this, &PlanWrite::showProgress);
 }
 
 void PlanWrite::start()
@@ -43,10 +34,8 @@ void PlanWrite::start()
         pump.values = plan->pumps().at(i).values;
         pumps.append(pump);
     }
-    phase = Phase::Search;
     clock.start();
-    if (Console::showsProgress())
-        progressTimer.start();
+    enter(Phase::Search);
     QStringList wanted;
     for (const PlannedPump &planned : plan->pumps())
         wanted.append(planned.pump);
@@ -55,19 +44,16 @@ void PlanWrite::start()
 
 void PlanWrite::interrupt()
 {
+    const Phase phase = currentPhase;
     if (interrupted || phase == Phase::Done)
         return;
     interrupted = true;
     link->stopStarting();
+    emit interruptedIn(phase);
     if (phase == Phase::Search || phase == Phase::ReadFirst) {
-        Console::printProblem(QStringLiteral("pumpctl: interrupted: nothing was written"));
         finish(1);
         return;
     }
-    Console::printProblem(phase == Phase::Write
-                              ? QStringLiteral("pumpctl: interrupted: finishing the writes on "
-                                               "the wire, starting no more")
-                              : QStringLiteral("pumpctl: interrupted"));
     writes.clear();
     restartTimer.stop();
     restarting.clear();
@@ -107,8 +93,8 @@ void PlanWrite::findPumps()
 
 void PlanWrite::readFirst()
 {
-    phase = Phase::ReadFirst;
     reader = newReader(options.retryMs);
+    enter(Phase::ReadFirst);
     connect(reader.get(), &FleetReader::finished, this, &PlanWrite::keepWhatPumpsHold);
     for (PumpWork &pump : pumps) {
         if (plan->pumps().at(pump.planIndex).keepsSome())
@@ -120,7 +106,7 @@ void PlanWrite::readFirst()
 // The first read is over: every value the plan keeps is what the pump reported.
 void PlanWrite::keepWhatPumpsHold()
 {
-    if (phase != Phase::ReadFirst)
+    if (currentPhase != Phase::ReadFirst)
         return;
     for (PumpWork &pump : pumps) {
         if (pump.readIndex < 0)
@@ -135,7 +121,7 @@ void PlanWrite::keepWhatPumpsHold()
     if (stopForProblems())
         return;
     if (options.dryRun) {
-        printFrames();
+        emit dryRunReady();
         finish(0);
         return;
     }
@@ -170,17 +156,23 @@ void PlanWrite::keepSetting(PumpWork &pump, int setting, const PumpReadout &read
 
 void PlanWrite::writeAll()
 {
-    phase = Phase::Write;
-    for (int i = 0; i < pumps.size(); ++i) {
-        writing.insert(pumps.at(i).where, i);
+    enter(Phase::Write);
+    for (int i = 0; i < pumps.size(); ++i)
         writes.push(i);
-    }
 }
 
-void PlanWrite::takeWriteFinished(const QString &where, bool started)
+void PlanWrite::startWrite(int pump)
 {
-    const int index = writing.value(where, -1);
-    if (phase != Phase::Write || index < 0)
+    PumpRequest *request = link->writePump(pumps.at(pump).where, pumps.at(pump).values, this);
+    connect(request, &PumpRequest::finished, this, [this, request, pump](bool started) {
+        request->deleteLater();
+        takeWriteFinished(pump, started);
+    });
+}
+
+void PlanWrite::takeWriteFinished(int index, bool started)
+{
+    if (currentPhase != Phase::Write)
         return;
     writes.release();
     ++writesDone;
@@ -189,6 +181,7 @@ void PlanWrite::takeWriteFinished(const QString &where, bool started)
         pumps[index].restartEndsMs = clock.elapsed() + options.restartWaitMs;
         restarting.push_back(index);
     }
+    emit pumpWritten(index);
     if (!writes.isIdle())
         return;
     if (interrupted || !profile.readsSettings() || !options.verify)
@@ -201,8 +194,8 @@ void PlanWrite::takeWriteFinished(const QString &where, bool started)
 // the pumps written first do not wait for the last.
 void PlanWrite::waitForRestart()
 {
-    phase = Phase::RestartWait;
     reader = newReader(qMax(options.retryMs, options.restartWaitMs));
+    enter(Phase::RestartWait);
     connect(reader.get(), &FleetReader::finished, this, &PlanWrite::judgeVerification);
     for (PumpWork &pump : pumps)
         pump.readIndex = -1;
@@ -211,9 +204,9 @@ void PlanWrite::waitForRestart()
 
 void PlanWrite::verifyRestarted()
 {
-    if (phase == Phase::RestartWait && !restarting.empty()
+    if (currentPhase == Phase::RestartWait && !restarting.empty()
         && pumps.at(restarting.front()).restartEndsMs <= clock.elapsed())
-        phase = Phase::Verify;
+        enter(Phase::Verify);
     while (!restarting.empty() && pumps.at(restarting.front()).restartEndsMs <= clock.elapsed()) {
         PumpWork &pump = pumps[restarting.front()];
         restarting.pop_front();
@@ -260,12 +253,10 @@ void PlanWrite::judgeVerification()
 
 void PlanWrite::report()
 {
-    progressTimer.stop();
-    Console::clearProgress();
     bool allConfirmed = !interrupted;
     for (PumpWork &pump : pumps) {
         if (pump.outcome == PumpOutcome::Unknown) {
-            if (phase == Phase::Write && !interrupted)
+            if (currentPhase == Phase::Write && !interrupted)
                 pump.outcome = PumpOutcome::Sent;
             else
                 pump.outcome
@@ -273,9 +264,9 @@ void PlanWrite::report()
         }
         allConfirmed = allConfirmed
             && (pump.outcome == PumpOutcome::Confirmed || pump.outcome == PumpOutcome::Sent);
-        Console::printResult(pumpLabel(pump) + QStringLiteral(": ")
-                             + WriteResult::status(pump.outcome, pump.detail) + QLatin1Char('\n'));
     }
+    for (int i = 0; i < pumps.size(); ++i)
+        emit pumpReported(i);
     finish(allConfirmed ? 0 : 1);
 }
 
@@ -306,9 +297,7 @@ bool PlanWrite::stopForProblems()
 {
     if (plan->problems().isEmpty())
         return false;
-    for (const QString &line : plan->report(options.planName))
-        Console::printProblem(line);
-    Console::printProblem(QStringLiteral("pumpctl: nothing was sent"));
+    emit stoppedForProblems();
     finish(2);
     return true;
 }
@@ -334,40 +323,17 @@ std::unique_ptr<FleetReader> PlanWrite::newReader(int retryMs)
     return fresh;
 }
 
-void PlanWrite::printFrames()
+qint64 PlanWrite::restartMsLeft() const
 {
-    for (const PumpWork &pump : qAsConst(pumps)) {
-        for (const QString &line : WriteResult::framesShown(profile, pumpLabel(pump), pump.values))
-            Console::printResult(line + QLatin1Char('\n'));
-    }
+    if (restarting.empty())
+        return 0;
+    return qMax<qint64>(0, pumps.at(restarting.back()).restartEndsMs - clock.elapsed());
 }
 
-void PlanWrite::showProgress()
+void PlanWrite::enter(Phase next)
 {
-    static const char *const names[]
-        = { "searching", "reading first", "writing", "waiting for the restart", "verifying", "" };
-    const QString name = QString::fromLatin1(names[int(phase)]);
-    const bool reading = phase == Phase::ReadFirst || phase == Phase::Verify;
-    if (phase == Phase::Search) {
-        Console::showProgress(name);
-    } else if (phase == Phase::Write) {
-        Console::showProgress(
-            QStringLiteral("%1: %2 of %3 pumps").arg(name).arg(writesDone).arg(pumps.size()));
-    } else if (phase == Phase::RestartWait) {
-        const qint64 lastEndsMs
-            = restarting.empty() ? 0 : pumps.at(restarting.back()).restartEndsMs;
-        Console::showProgress(QStringLiteral("%1: %2 s left")
-                                  .arg(name)
-                                  .arg((lastEndsMs - clock.elapsed() + 999) / 1000));
-    } else if (reading && !reader->askingAgainText().isNull()) {
-        Console::showProgress(reader->askingAgainText());
-    } else if (reading) {
-        const int read = reader->readouts().size() - reader->incompleteCount();
-        Console::showProgress(QStringLiteral("%1: %2 of %3 pumps")
-                                  .arg(name)
-                                  .arg(read)
-                                  .arg(reader->readouts().size()));
-    }
+    currentPhase = next;
+    emit phaseChanged(next);
 }
 
 QString PlanWrite::pumpLabel(const PumpWork &pump) const
@@ -377,8 +343,6 @@ QString PlanWrite::pumpLabel(const PumpWork &pump) const
 
 void PlanWrite::finish(int exitStatus)
 {
-    phase = Phase::Done;
-    progressTimer.stop();
-    Console::clearProgress();
+    enter(Phase::Done);
     emit finished(exitStatus);
 }

@@ -1,6 +1,5 @@
 #include "pumpdirectory.h"
 
-#include "console.h"
 #include "fleetlink.h"
 #include "identity.h"
 #include "ipv4address.h"
@@ -42,29 +41,11 @@ void PumpDirectory::search(int waitMs, const QStringList &wanted, bool onePump)
     wait.start(waitMs);
 }
 
-void PumpDirectory::searchShowingProgress(int waitMs, const QStringList &wanted, bool onePump)
-{
-    showsProgress = true;
-    Console::showProgress(QStringLiteral("searching"));
-    search(waitMs, wanted, onePump);
-}
-
 void PumpDirectory::stopListening()
 {
     wait.stop();
     listening = false;
-    if (showsProgress)
-        reportSearch();
     emit finished();
-}
-
-void PumpDirectory::reportSearch()
-{
-    showsProgress = false;
-    Console::clearProgress();
-    for (const QString &identity : qAsConst(unusable))
-        Console::printProblem(
-            QStringLiteral("pumpctl: skipped an answer that names no pump: %1").arg(identity));
 }
 
 void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
@@ -92,8 +73,7 @@ void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
     if (!address.isNull() && !foundByAddress.contains(address))
         foundByAddress.insert(address, found.size());
     found.append(pump);
-    if (showsProgress)
-        Console::showProgress(QStringLiteral("searching: %1 pumps answered").arg(found.size()));
+    emit pumpFound(pump, found.size());
 
     const bool wantedSome = !missingNames.isEmpty() || !missingAddresses.isEmpty();
     missingNames.remove(nameKey(name));

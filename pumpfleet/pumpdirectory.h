@@ -45,9 +45,6 @@ public:
     // every pump in `wanted` (names or addresses) has answered, or, with `onePump`
     // (a serial line), once its pump has.
     void search(int waitMs, const QStringList &wanted = QStringList(), bool onePump = false);
-    // The same, showing how many pumps answered as progress; when it is over, the
-    // answers that name no pump are reported on standard error.
-    void searchShowingProgress(int waitMs, const QStringList &wanted, bool onePump);
     // In order of address.
     QVector<FoundPump> pumps() const;
     // The identities that could not be cut, as received.
@@ -66,12 +63,13 @@ public:
                                const QString &adapterName = QString()) const;
 
 signals:
+    // A pump answered the search for the first time; `count` pumps have so far.
+    void pumpFound(const FoundPump &pump, int count);
     void finished();
 
 private:
     void takeIdentity(const QString &where, const QByteArray &text);
     void stopListening();
-    void reportSearch();
 
     FleetLink &link;
     QTimer wait;
@@ -85,7 +83,6 @@ private:
     QVector<PumpAdapter> adapters;
     bool listening = false;
     bool endsOnFirst = false;
-    bool showsProgress = false;
 };
 
 #endif // PUMPDIRECTORY_H
