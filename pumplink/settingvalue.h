@@ -18,7 +18,8 @@ namespace SettingValue {
 // address is four decimal groups 0-255, sent without leading zeros; digits are what
 // the form's mask admits. Any control character is refused: it would end or forge
 // a frame on the wire.
-bool admit(const SettingDescription &setting, const QString &typed, QString *sent, QString *problem);
+bool admit(const SettingDescription &setting, const QString &typed, QString *sent,
+           QString *problem);
 
 // What a window that read `reported` would send back unchanged into *sent: "DHCP"
 // stays, anything else is "Static"; "ON" is on, anything else off; other text must
@@ -29,9 +30,9 @@ bool keepReported(const SettingDescription &setting, const QString &reported, QS
 enum class Held {
     // As the pump reported it: upper-cased, and a number perhaps with padding zeros.
     Reported,
-    // As a form shows the pump's report, in the text the form would send back: the
-    // form has already read the report by its rules, and a padding zero it shows is
-    // one it would send.
+    // As a form shows it after reading the report by its rules: the text the form
+    // would send back. A padding zero shown there is one the form would send, so
+    // digits are compared as text.
     OnForm,
 };
 
