@@ -1,7 +1,7 @@
 #include "mainwindow.h"
+#include "textfitcheck.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLayout>
 #include <QtTest>
 
@@ -21,17 +21,10 @@ private slots:
 
 void TestContainment::initTestCase()
 {
-    QVERIFY2(QFontDatabase().families().contains(QStringLiteral("DejaVu Sans")),
-             "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
+    QVERIFY2(dejaVuSansInstalled(), "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
 }
 
-void TestContainment::everyWidgetLiesWholeInItsContainer_data()
-{
-    QTest::addColumn<int>("pointSize");
-    // The toolkit's own default size, and the one many desktops choose.
-    QTest::newRow("DejaVu Sans 9") << 9;
-    QTest::newRow("DejaVu Sans 10") << 10;
-}
+void TestContainment::everyWidgetLiesWholeInItsContainer_data() { addDejaVuSansSizes(); }
 
 void TestContainment::everyWidgetLiesWholeInItsContainer()
 {
