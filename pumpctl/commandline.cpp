@@ -7,10 +7,32 @@
 namespace {
 
 const QString serialOption = QStringLiteral("serial");
+const QString adapterOption = QStringLiteral("adapter");
 const QString quietOption = QStringLiteral("quiet");
 const QString verboseOption = QStringLiteral("verbose");
 const QString helpOption = QStringLiteral("help");
 const QString versionOption = QStringLiteral("version");
+
+// The adapter --adapter names; false, with the adapters there are, when none is so named.
+bool takeAdapter(const QString &name, CommonOptions *common)
+{
+    const QVector<PumpAdapter> adapters = PumpAdapters::broadcastAdapters();
+    common->adapter = PumpAdapters::byName(adapters, name);
+    if (!common->serialPort.isEmpty()) {
+        CommandLine::usageError(QStringLiteral("--adapter and --serial exclude each other"));
+        return false;
+    }
+    if (!common->adapter.isNull())
+        return true;
+    CommandLine::usageError(
+        adapters.isEmpty()
+            ? QStringLiteral("no network adapter is called '%1': this computer has none that "
+                             "is up and can broadcast")
+                  .arg(name)
+            : QStringLiteral("no network adapter is called '%1'; the adapters are: %2")
+                  .arg(name, PumpAdapters::nameList(adapters)));
+    return false;
+}
 
 } // namespace
 
@@ -28,6 +50,11 @@ QList<QCommandLineOption> CommandLine::commonOptions()
           "Talk to the one pump on serial port PORT (a name such as ttyUSB0, or a device "
           "path such as /dev/ttyUSB0; on Windows COM5) instead of searching the Ethernet.",
           "PORT" },
+        { adapterOption,
+          "Search, read and write through the network adapter NAME alone (its name as the "
+          "system shows it, such as enp3s0 or \"Ethernet 2\"). Without it every adapter is "
+          "searched and each pump is reached through the one it answered on.",
+          "NAME" },
         { quietOption, "Show no progress." },
         { verboseOption, "Write the pump link's diagnostic lines to standard error." },
         { { "h", helpOption }, "Show this help and exit." },
@@ -76,7 +103,8 @@ void CommandLine::addOptions(QCommandLineParser &parser) const
 QString CommandLine::helpText() const
 {
     QString text = QStringLiteral(
-        "Usage: pumpctl [--serial PORT] [--quiet] [--verbose] COMMAND [ARGUMENTS]\n"
+        "Usage: pumpctl [--serial PORT | --adapter NAME] [--quiet] [--verbose] COMMAND "
+        "[ARGUMENTS]\n"
         "\n"
         "Finds pumps on the local Ethernet by a UDP broadcast (or the one pump on a serial\n"
         "line), reads their network settings and writes them, many pumps at once, each\n"
@@ -155,6 +183,8 @@ int CommandLine::run(const QStringList &arguments)
     common.verbose = parser.isSet(verboseOption);
     if (parser.isSet(serialOption) && common.serialPort.isEmpty())
         return usageError(QStringLiteral("--serial needs a port name"));
+    if (parser.isSet(adapterOption) && !takeAdapter(parser.value(adapterOption), &common))
+        return ExitStatus::badCommandLine;
     Console::setUp(common.verbose, common.quiet);
     return command->run(parser, positional.mid(1), common);
 }

@@ -57,6 +57,7 @@ bool format(const QCommandLineParser &parser, ResultTable::Format *format)
 bool openLink(FleetLink &link, const CommonOptions &common)
 {
     if (common.serialPort.isEmpty()) {
+        link.restrictToAdapter(common.adapter);
         if (link.openEthernet())
             return true;
         Console::printProblem(QStringLiteral("pumpctl: cannot open a UDP socket: ")

@@ -1,6 +1,7 @@
 #ifndef COMMONOPTIONS_H
 #define COMMONOPTIONS_H
 
+#include "pumpadapter.h"
 #include "resulttable.h"
 
 #include <QCommandLineParser>
@@ -12,6 +13,7 @@ class FleetLink;
 struct CommonOptions
 {
     QString serialPort; // empty: Ethernet
+    PumpAdapter adapter; // null: every adapter
     bool quiet = false;
     bool verbose = false;
 };

@@ -324,7 +324,8 @@ QString PlanWrite::verifyAddress(const PumpWork &pump) const
         || !SettingValue::assignsStatic(pump.values.value(assignment)))
         return pump.where;
     const QString planned = canonicalIPv4(pump.values.value(address));
-    return planned.isNull() ? pump.where : planned;
+    // Through the adapter it answered on, as before its restart.
+    return planned.isNull() ? pump.where : PumpAdapters::movedTo(pump.where, planned);
 }
 
 std::unique_ptr<FleetReader> PlanWrite::newReader(int retryMs)

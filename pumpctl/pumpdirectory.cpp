@@ -37,6 +37,7 @@ void PumpDirectory::search(int waitMs, const QStringList &wanted, bool onePump)
     }
     endsOnFirst = onePump;
     listening = true;
+    adapters = PumpAdapters::broadcastAdapters();
     link.search();
     wait.start(waitMs);
 }
@@ -81,10 +82,12 @@ void PumpDirectory::takeIdentity(const QString &where, const QByteArray &text)
     FoundPump pump { name, QString::fromStdString(identity.address), QString::fromUtf8(text),
                      where };
     // On Ethernet the link reaches the pump where its identity says it is, as a window
-    // does once the pump is selected.
+    // does once the pump is selected, through the adapter it answered on.
     const QString address = addressIn(pump.address);
-    if (!address.isNull() && !QHostAddress(where).isNull())
-        pump.where = address;
+    const QString adapterName = PumpAdapters::adapterNameOf(where);
+    if (!address.isNull() && !QHostAddress(PumpAdapters::addressOf(where)).isNull())
+        pump.where = PumpAdapters::scopedWhere(address, adapterName);
+    pump.adapter = PumpAdapters::byName(adapters, adapterName);
     foundByName.insert(nameKey(name), found.size());
     if (!address.isNull() && !foundByAddress.contains(address))
         foundByAddress.insert(address, found.size());
@@ -122,7 +125,8 @@ const FoundPump *PumpDirectory::find(const QString &pump) const
     return index < 0 ? nullptr : &found.at(index);
 }
 
-QVector<FoundPump> PumpDirectory::resolve(const QStringList &names, QStringList *unknown) const
+QVector<FoundPump> PumpDirectory::resolve(const QStringList &names, QStringList *unknown,
+                                          const QString &adapterName) const
 {
     QVector<FoundPump> targets;
     QSet<QString> seen;
@@ -132,7 +136,8 @@ QVector<FoundPump> PumpDirectory::resolve(const QStringList &names, QStringList 
         if (const FoundPump *pump = find(given)) {
             target = *pump;
         } else if (!address.isNull()) {
-            target = { QString(), address, QString(), address };
+            target = { QString(), address, QString(),
+                       PumpAdapters::scopedWhere(address, adapterName) };
         } else {
             unknown->append(given);
             continue;

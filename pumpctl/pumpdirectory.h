@@ -1,6 +1,8 @@
 #ifndef PUMPDIRECTORY_H
 #define PUMPDIRECTORY_H
 
+#include "pumpadapter.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -18,8 +20,12 @@ struct FoundPump
     QString name; // empty when the pump was given by address and not searched for
     QString address;
     QString identity; // empty when not searched for
-    // Where the link reaches it: its address on Ethernet, the port on a serial line.
+    // Where the link reaches it: its address on Ethernet (with the adapter it answered
+    // on, see FleetLink), the port on a serial line.
     QString where;
+    // The adapter it answered on; null on loopback, on a serial line or when not
+    // searched for.
+    PumpAdapter adapter = PumpAdapter();
 
     // How results name the pump: by its name when known, else by its address.
     QString label() const { return name.isEmpty() ? address : name; }
@@ -52,8 +58,10 @@ public:
     // The pump that answered to `pump` (a name or an address), or null.
     const FoundPump *find(const QString &pump) const;
     // The pumps named by `names` (names or addresses), each once, in the order given.
-    // A name nobody answered to goes to `unknown`.
-    QVector<FoundPump> resolve(const QStringList &names, QStringList *unknown) const;
+    // A name nobody answered to goes to `unknown`; an address nobody answered from is
+    // reached through `adapterName` when given, else wherever the routing table leads.
+    QVector<FoundPump> resolve(const QStringList &names, QStringList *unknown,
+                               const QString &adapterName = QString()) const;
 
 signals:
     void finished();
@@ -73,6 +81,7 @@ private:
     QSet<QString> missingAddresses;
     // The identities that could not be cut, as received; reported after the search.
     QStringList unusable;
+    QVector<PumpAdapter> adapters;
     bool listening = false;
     bool endsOnFirst = false;
     bool showsProgress = false;

@@ -8,6 +8,7 @@
 #include "resulttable.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QTimer>
 
 #include <memory>
@@ -48,7 +49,7 @@ QVector<FoundPump> pumpsToRead(const PumpDirectory &directory, const ReadRequest
         if (targets.isEmpty())
             Console::printProblem(QStringLiteral("pumpctl: no pump answered the search"));
     } else {
-        targets = directory.resolve(request.names, unknown);
+        targets = directory.resolve(request.names, unknown, common.adapter.name);
         for (const QString &name : *unknown)
             Console::printProblem(
                 QStringLiteral("pumpctl: %1: no pump of this name answered the search").arg(name));
@@ -77,13 +78,17 @@ void reportMissing(const ProgramProfile &profile, const FleetReader &reader)
 {
     for (const PumpReadout &readout : reader.readouts()) {
         const QStringList missing = readout.missing(profile);
-        if (missing.size() == profile.settingCount())
-            Console::printProblem(
-                QStringLiteral("pumpctl: %1: did not answer").arg(readout.pump.label()));
-        else if (!missing.isEmpty())
-            Console::printProblem(
-                QStringLiteral("pumpctl: %1: did not answer %2")
-                    .arg(readout.pump.label(), missing.join(QLatin1String(", "))));
+        if (missing.isEmpty())
+            continue;
+        QString text = missing.size() == profile.settingCount()
+            ? QStringLiteral("pumpctl: %1: did not answer").arg(readout.pump.label())
+            : QStringLiteral("pumpctl: %1: did not answer %2")
+                  .arg(readout.pump.label(), missing.join(QLatin1String(", ")));
+        // A pump reached through an adapter may be silent for the adapter's sake.
+        const QString why = PumpAdapters::whySilent(readout.pump.where);
+        if (!why.isNull())
+            text += QStringLiteral(": ") + why;
+        Console::printProblem(text);
     }
 }
 
@@ -98,6 +103,23 @@ void showProgress(const FleetReader &reader)
     Console::showProgress(QStringLiteral("reading: %1 of %2 pumps complete")
                               .arg(complete)
                               .arg(reader.readouts().size()));
+}
+
+// A name is found by the search. So is an address that lies in none of this computer's
+// networks: the search tells which adapter it answers on (unless --adapter says).
+bool needsSearch(const QString &name, const QVector<PumpAdapter> &adapters,
+                 const CommonOptions &common)
+{
+    const QString address = PumpDirectory::addressIn(name);
+    if (address.isNull())
+        return true;
+    if (!common.adapter.isNull() || adapters.isEmpty())
+        return false;
+    for (const PumpAdapter &adapter : adapters) {
+        if (adapter.reaches(QHostAddress(address)))
+            return false;
+    }
+    return true;
 }
 
 // Searches when a name or --all needs it (a serial line is always asked who is on
@@ -124,8 +146,9 @@ void readPumps(FleetLink &link, const ProgramProfile &profile, const ReadRequest
     QObject::connect(directory, &PumpDirectory::finished, readFound);
 
     QStringList namesToFind;
+    const QVector<PumpAdapter> adapters = PumpAdapters::broadcastAdapters();
     for (const QString &name : request.names) {
-        if (PumpDirectory::addressIn(name).isNull())
+        if (needsSearch(name, adapters, common))
             namesToFind.append(name);
     }
     const bool onSerial = !common.serialPort.isEmpty();

@@ -9,13 +9,21 @@
 
 namespace {
 
-// Prints the table of pumps found; returns the exit status.
-int printPumps(const QVector<FoundPump> &pumps, ResultTable::Format format)
+// Prints the table of pumps found; returns the exit status. Where this computer has
+// network adapters (loopback aside), each pump's is named: it is reached through it.
+int printPumps(const QVector<FoundPump> &pumps, ResultTable::Format format, bool showAdapters)
 {
-    ResultTable table(
-        { QStringLiteral("name"), QStringLiteral("address"), QStringLiteral("identity") });
-    for (const FoundPump &pump : pumps)
-        table.addRow({ pump.name, pump.address, pump.identity });
+    QStringList columns { QStringLiteral("name"), QStringLiteral("address"),
+                          QStringLiteral("identity") };
+    if (showAdapters)
+        columns.append(QStringLiteral("adapter"));
+    ResultTable table(columns);
+    for (const FoundPump &pump : pumps) {
+        QStringList row { pump.name, pump.address, pump.identity };
+        if (showAdapters)
+            row.append(pump.adapter.label());
+        table.addRow(row);
+    }
     Console::printResult(table.toText(format));
     if (!pumps.isEmpty())
         return ExitStatus::success;
@@ -33,7 +41,7 @@ QString SearchCommand::synopsis() const
 QString SearchCommand::summary() const
 {
     return QStringLiteral("Lists name, address and identity text of every pump that answers one "
-                          "search.");
+                          "search,\n      and the network adapter it answered on.");
 }
 
 QStringList SearchCommand::sharedOptions() const
@@ -56,8 +64,10 @@ int SearchCommand::run(const QCommandLineParser &parser, const QStringList &argu
     if (!CommonOption::openLink(link, common))
         return ExitStatus::pumpsFailed;
     PumpDirectory directory(link);
-    QObject::connect(&directory, &PumpDirectory::finished, [&directory, format] {
-        QCoreApplication::exit(printPumps(directory.pumps(), format));
+    const bool showAdapters = common.serialPort.isEmpty()
+        && (!common.adapter.isNull() || !PumpAdapters::broadcastAdapters().isEmpty());
+    QObject::connect(&directory, &PumpDirectory::finished, [&directory, format, showAdapters] {
+        QCoreApplication::exit(printPumps(directory.pumps(), format, showAdapters));
     });
     directory.searchShowingProgress(waitMs, QStringList(), !common.serialPort.isEmpty());
     return QCoreApplication::exec();

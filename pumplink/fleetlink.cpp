@@ -34,6 +34,8 @@ struct Lane
 {
     QString where;
     QHostAddress address;
+    // The adapter the pump is reached through; empty: wherever the routing table leads.
+    QString adapterName;
     std::deque<Sequence> queue;
     int sentFrames = 0;
     bool running = false;
@@ -61,6 +63,7 @@ struct FleetLink::Private
     std::unique_ptr<FleetUdpTransport> udp;
     std::unique_ptr<FleetSerialTransport> serial;
     QString error;
+    PumpAdapter onlyAdapter;
 
     std::map<QString, Lane> lanes;
     std::set<std::pair<qint64, Lane *>> schedule;
@@ -80,7 +83,8 @@ struct FleetLink::Private
     bool sendFrame(Lane &lane, const QByteArray &frame);
     void finishFront(Lane &lane, bool started);
     void dropQueued(Lane &lane);
-    void takeReply(const QString &from, const QByteArray &data);
+    void takeReply(const QString &from, const QString &adapterName, const QByteArray &data);
+    Lane *laneOf(const QString &from, const QString &adapterName);
     void answered(Lane &lane);
     void serialLost(const QString &reason);
 };
@@ -89,19 +93,22 @@ bool FleetLink::Private::canSend() const { return udp || (serial && serial->isOp
 
 Lane &FleetLink::Private::laneFor(const QString &where)
 {
-    // One lane per pump, however its address is spelt: replies are matched to it by
-    // the plain address of their sender.
-    const QHostAddress address(where);
+    // One lane per pump and adapter, however its address is spelt: replies are matched
+    // to it by the plain address of their sender and the adapter they came in on.
+    const QHostAddress address(PumpAdapters::addressOf(where));
+    const QString adapterName = PumpAdapters::adapterNameOf(where);
     QString key = where;
     if (serial)
         key = serial->portName();
     else if (!address.isNull())
-        key = plainAddress(address);
+        key = PumpAdapters::scopedWhere(plainAddress(address), adapterName);
     auto it = lanes.find(key);
     if (it == lanes.end()) {
         it = lanes.emplace(key, Lane()).first;
         it->second.where = serial ? key : where;
-        it->second.address = address.isNull() ? address : QHostAddress(key);
+        it->second.address
+            = address.isNull() ? address : QHostAddress(PumpAdapters::addressOf(key));
+        it->second.adapterName = serial ? QString() : adapterName;
     }
     return it->second;
 }
@@ -186,7 +193,8 @@ bool FleetLink::Private::sendFrame(Lane &lane, const QByteArray &frame)
 {
     // The mnemonic only: a set frame's value may be a key.
     const QByteArray mnemonic = frame.mid(1, 3);
-    const bool sent = serial ? serial->send(frame) : udp->send(lane.address, frame);
+    const bool sent
+        = serial ? serial->send(frame) : udp->send(lane.address, lane.adapterName, frame);
     if (sent)
         fleetLog("send") << lane.where << QString::fromLatin1(mnemonic);
     else
@@ -214,19 +222,31 @@ void FleetLink::Private::dropQueued(Lane &lane)
         finishFront(lane, false);
 }
 
-void FleetLink::Private::takeReply(const QString &from, const QByteArray &data)
+// A reply that came in through an adapter belongs to the pump reached through it; one
+// to the untied socket, to the pump reached wherever the routing table leads.
+Lane *FleetLink::Private::laneOf(const QString &from, const QString &adapterName)
+{
+    auto it = lanes.find(PumpAdapters::scopedWhere(from, adapterName));
+    if (it == lanes.end() && !adapterName.isEmpty())
+        it = lanes.find(from);
+    return it == lanes.end() ? nullptr : &it->second;
+}
+
+void FleetLink::Private::takeReply(const QString &from, const QString &adapterName,
+                                   const QByteArray &data)
 {
     ProgramProfile::RoutedReply routed;
     if (!profile.routeReply(data, &routed))
         return;
     const PumpProtocol::Reply &reply = routed.reply;
     const ProgramProfile::ReplyKind kind = routed.kind;
-    const auto it = lanes.find(from);
-    Lane *lane = it == lanes.end() ? nullptr : &it->second;
+    Lane *lane = laneOf(from, adapterName);
     if (kind == ProgramProfile::ReplyKind::Identity) {
-        if (searching && reply.hasValue) {
-            fleetLog("reply") << from << "Identity:" << QString::fromUtf8(reply.value);
-            emit q->identityReceived(lane ? lane->where : from, reply.value);
+        const QString where = PumpAdapters::scopedWhere(from, adapterName);
+        if (searching && reply.hasValue
+            && (!udp || udp->isFirstAnswer(QHostAddress(from), reply.value, adapterName))) {
+            fleetLog("reply") << where << "Identity:" << QString::fromUtf8(reply.value);
+            emit q->identityReceived(lane ? lane->where : where, reply.value);
         }
         if (lane)
             answered(*lane);
@@ -285,10 +305,12 @@ bool FleetLink::openEthernet()
     d->serial.reset();
     if (!d->udp) {
         d->udp = std::make_unique<FleetUdpTransport>();
-        connect(d->udp.get(), &FleetUdpTransport::datagramReceived, this,
-                [this](const QHostAddress &sender, const QByteArray &data) {
-                    d->takeReply(plainAddress(sender), data);
-                });
+        connect(
+            d->udp.get(), &FleetUdpTransport::datagramReceived, this,
+            [this](const QHostAddress &sender, const QByteArray &data, const QString &adapterName) {
+                d->takeReply(plainAddress(sender), adapterName, data);
+            });
+        d->udp->restrictTo(d->onlyAdapter);
     }
     if (!d->udp->open()) {
         d->error = d->udp->errorString();
@@ -304,8 +326,9 @@ bool FleetLink::openSerial(const QString &port)
 {
     d->udp.reset();
     d->serial = std::make_unique<FleetSerialTransport>();
-    connect(d->serial.get(), &FleetSerialTransport::replyReceived, this,
-            [this](const QByteArray &line) { d->takeReply(d->serial->portName(), line); });
+    connect(
+        d->serial.get(), &FleetSerialTransport::replyReceived, this,
+        [this](const QByteArray &line) { d->takeReply(d->serial->portName(), QString(), line); });
     connect(d->serial.get(), &FleetSerialTransport::lost, this,
             [this](const QString &reason) { d->serialLost(reason); });
     if (!d->serial->open(port)) {
@@ -316,6 +339,13 @@ bool FleetLink::openSerial(const QString &port)
     }
     fleetLog("openSerial") << "Serial Port" << port << "connected";
     return true;
+}
+
+void FleetLink::restrictToAdapter(const PumpAdapter &adapter)
+{
+    d->onlyAdapter = adapter;
+    if (d->udp)
+        d->udp->restrictTo(adapter);
 }
 
 QString FleetLink::errorString() const { return d->error; }

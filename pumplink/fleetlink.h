@@ -2,6 +2,7 @@
 #define FLEETLINK_H
 
 #include "programprofile.h"
+#include "pumpadapter.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>
@@ -24,7 +25,11 @@ Q_DECLARE_LOGGING_CATEGORY(fleetCategory)
 // to its pump by where it came from. A thousand sequences in flight cost one timer
 // and one socket, not a thread each.
 //
-// A pump is named by `where`: its IP address literal on Ethernet. A serial line
+// A pump is named by `where`: its IP address literal on Ethernet, followed by "%" and
+// the system's name of the adapter it is reached through when it answered a search
+// on one ("198.19.7.7%cable0", see PumpAdapters::scopedWhere); its frames then leave
+// through that adapter even when its address lies outside the adapter's network.
+// Without an adapter, the routing table picks the way. A serial line
 // carries one pump: whatever `where` a sequence is queued for, it goes down the line,
 // and every signal names that pump by the port name given to openSerial.
 //
@@ -45,13 +50,17 @@ public:
     // windows list it ("ttyUSB0") or a device path ("/dev/ttyUSB0"). False when it
     // cannot be opened; errorString() then says why.
     bool openSerial(const QString &port);
+    // Searches through `adapter` alone, and reaches every pump through it (null: every
+    // adapter, the default).
+    void restrictToAdapter(const PumpAdapter &adapter);
     QString errorString() const;
     // The UDP port the pumps answer to; 0 before openEthernet.
     quint16 localPort() const;
 
-    // The identity query: on Ethernet to the limited broadcast and the directed
-    // broadcast of every other adapter, as the windows search; on a serial line down
-    // the line. Answers arrive as identityReceived until the next search or close.
+    // The identity query: on Ethernet to the limited broadcast and through every other
+    // adapter, as the windows search (AdapterSearch); on a serial line down the line.
+    // Answers arrive as identityReceived until the next search or close, each pump
+    // once, its `where` naming the adapter it answered on.
     void search();
 
     // Queues the profile's read sequence for one pump; it starts on the next turn of

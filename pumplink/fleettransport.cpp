@@ -1,7 +1,6 @@
 #include "fleettransport.h"
 
 #include "pumpdatagrams.h"
-#include "pumpdiscovery.h"
 #include "pumpserialline.h"
 
 #include <QNetworkDatagram>
@@ -10,6 +9,10 @@ FleetUdpTransport::FleetUdpTransport(QObject *parent)
     : QObject(parent)
 {
     connect(&socket, &QUdpSocket::readyRead, this, &FleetUdpTransport::readDatagrams);
+    connect(&adapters, &AdapterSearch::datagramReceived, this,
+            [this](const QNetworkDatagram &datagram, const PumpAdapter &adapter) {
+                emit datagramReceived(datagram.senderAddress(), datagram.data(), adapter.name);
+            });
 }
 
 bool FleetUdpTransport::open()
@@ -19,17 +22,33 @@ bool FleetUdpTransport::open()
     return PumpDatagrams::bindForPumps(socket);
 }
 
-bool FleetUdpTransport::send(const QHostAddress &pump, const QByteArray &frame)
+bool FleetUdpTransport::send(const QHostAddress &pump, const QString &adapterName,
+                             const QByteArray &frame)
 {
-    return socket.writeDatagram(frame, pump, PumpProtocol::pumpPort) == frame.size();
+    QUdpSocket *through = adapterName.isEmpty() ? &socket : adapters.socketFor(adapterName);
+    if (!through) {
+        error = QStringLiteral("adapter %1 cannot be used").arg(adapterName);
+        return false;
+    }
+    error.clear();
+    return through->writeDatagram(frame, pump, PumpProtocol::pumpPort) == frame.size();
 }
 
-void FleetUdpTransport::broadcastIdentityQuery() { PumpDiscovery::broadcastIdentityQuery(socket); }
+void FleetUdpTransport::broadcastIdentityQuery() { adapters.search(socket); }
+
+bool FleetUdpTransport::isFirstAnswer(const QHostAddress &sender, const QByteArray &answer,
+                                      const QString &adapterName)
+{
+    return adapters.isFirstAnswer(sender, answer, adapterName);
+}
 
 void FleetUdpTransport::readDatagrams()
 {
+    // An answer to the untied socket's broadcast names the adapter it came in on, so
+    // that the pump is reached through it from then on; loopback names none.
     PumpDatagrams::drain(socket, [this](const QNetworkDatagram &datagram) {
-        emit datagramReceived(datagram.senderAddress(), datagram.data());
+        emit datagramReceived(datagram.senderAddress(), datagram.data(),
+                              adapters.adapterOf(datagram).name);
     });
 }
 

@@ -8,13 +8,16 @@
 #include <QString>
 #include <QUdpSocket>
 
+#include "adaptersearch.h"
 #include "pumpprotocol.h"
 
 // The two ways FleetLink reaches pumps. Each only moves frames and replies; pacing,
 // routing and sequences are FleetLink's.
 
-// One UDP socket for every pump: a frame is one datagram to the pump's command port,
-// and every datagram that comes back is handed on with its sender.
+// One UDP socket for every pump the routing table reaches, and one tied to each
+// adapter a pump answered on: a frame is one datagram to the pump's command port,
+// and every datagram that comes back is handed on with its sender and the adapter it
+// came in on (empty: the untied socket).
 class FleetUdpTransport : public QObject
 {
     Q_OBJECT
@@ -23,20 +26,30 @@ public:
     explicit FleetUdpTransport(QObject *parent = nullptr);
 
     bool open();
-    QString errorString() const { return socket.errorString(); }
+    QString errorString() const { return error.isEmpty() ? socket.errorString() : error; }
     quint16 localPort() const { return socket.localPort(); }
+    // Searches through `adapter` alone (its system name), reads and writes too.
+    void restrictTo(const PumpAdapter &adapter) { adapters.restrictTo(adapter); }
 
-    // False when the system did not take the datagram.
-    bool send(const QHostAddress &pump, const QByteArray &frame);
+    // False when the system did not take the datagram. `adapterName` empty: through
+    // the untied socket, wherever the routing table leads.
+    bool send(const QHostAddress &pump, const QString &adapterName, const QByteArray &frame);
     void broadcastIdentityQuery();
+    // The adapter an identity answer came in on, or null; false for the same pump
+    // heard again through another adapter's query.
+    bool isFirstAnswer(const QHostAddress &sender, const QByteArray &answer,
+                       const QString &adapterName);
 
 signals:
-    void datagramReceived(const QHostAddress &sender, const QByteArray &data);
+    void datagramReceived(const QHostAddress &sender, const QByteArray &data,
+                          const QString &adapterName);
 
 private:
     void readDatagrams();
 
     QUdpSocket socket;
+    AdapterSearch adapters;
+    QString error;
 };
 
 // One pump on a serial line: the byte stream is cut into replies by the framer.

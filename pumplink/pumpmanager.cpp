@@ -1,8 +1,9 @@
 #include "pumpmanager.h"
 
+#include "adapterbinding.h"
+#include "ipv4address.h"
 #include "programbinding.h"
 #include "pumpdatagrams.h"
-#include "pumpdiscovery.h"
 #include "pumplog.h"
 #include "pumpserialline.h"
 #include "pumpworker.h"
@@ -28,6 +29,8 @@ PumpManager::PumpManager(QObject *parent)
     connect(&udpSocket, &QUdpSocket::readyRead, this, &PumpManager::readSocketDatagrams);
     connect(&serialPort, &QSerialPort::readyRead, this, &PumpManager::readSerialData);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &PumpManager::handleError);
+    connect(&adapterSearch, &AdapterSearch::datagramReceived, this,
+            &PumpManager::takeAdapterDatagram);
 
     auto *worker = new PumpWorker;
     worker->moveToThread(&workerThread);
@@ -121,14 +124,25 @@ void PumpManager::closeSocket()
 {
     if (udpSocket.state() != QAbstractSocket::UnconnectedState || udpSocket.isOpen())
         udpSocket.close();
+    adapterSearch.close();
 }
 
-void PumpManager::connectToPump(QString address)
+void PumpManager::connectToPump(QString address, const PumpAdapter &adapter)
 {
     closeSocket();
     // Only an address literal is contacted: text that would need a name lookup
     // cannot be a pump's address and never leaves the machine as a query.
     const QHostAddress pumpAddress(address);
+    // Where the search went out through one adapter only, the routing table reaches
+    // every pump it found, as it always did.
+    const bool throughAdapter
+        = !pumpAddress.isNull() && !adapter.isNull() && adapterSearch.wentThroughSeveralAdapters();
+    QString reason;
+    if (throughAdapter && !AdapterBinding::tie(udpSocket, adapter, &reason)) {
+        managerLog("connectToPump") << "Adapter" << adapter.displayName << "refused:" << reason;
+        emit refusals.refused(adapter.displayName, address, adapter.network(),
+                              AdapterBinding::refusal(adapter));
+    }
     if (!pumpAddress.isNull())
         udpSocket.connectToHost(pumpAddress, PumpProtocol::pumpPort, QIODevice::ReadWrite);
     ignoreReplies = false;
@@ -146,9 +160,10 @@ void PumpManager::searchPumps()
 
 void PumpManager::broadcastIdentityQuery()
 {
+    answeredOn.clear();
     if (!PumpDatagrams::bindForPumps(udpSocket))
         return;
-    PumpDiscovery::broadcastIdentityQuery(udpSocket);
+    adapterSearch.search(udpSocket);
 }
 
 void PumpManager::getPumpSettings(QString port)
@@ -213,9 +228,41 @@ void PumpManager::socketBytesWritten(qint64) { }
 void PumpManager::readSocketDatagrams()
 {
     PumpDatagrams::drain(udpSocket, [this](const QNetworkDatagram &datagram) {
-        if (!ignoreReplies)
+        if (!ignoreReplies && !isRepeatedAnswer(datagram, adapterSearch.adapterOf(datagram)))
             parsePumpResponse(datagram.data().toStdString());
     });
+}
+
+void PumpManager::takeAdapterDatagram(const QNetworkDatagram &datagram, const PumpAdapter &adapter)
+{
+    if (!ignoreReplies && !isRepeatedAnswer(datagram, adapter))
+        parsePumpResponse(datagram.data().toStdString());
+}
+
+// An identity that came in through an adapter is remembered with it, and logged where
+// the search went through several; the same answer through a second adapter's query
+// is the same pump, heard twice.
+bool PumpManager::isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpAdapter &adapter)
+{
+    if (adapter.isNull())
+        return false;
+    if (!adapterSearch.isFirstAnswer(datagram.senderAddress(), datagram.data(), adapter.name))
+        return true;
+    const QByteArray line = PumpProtocol::upperCased(datagram.data());
+    if (!PumpProtocol::isReply(line))
+        return false;
+    const PumpProtocol::Reply reply = PumpProtocol::splitReply(line);
+    if (reply.mnemonic != PumpProtocol::identityMnemonic || !reply.hasValue)
+        return false;
+    const QString identity = QString::fromUtf8(reply.value);
+    if (!answeredOn.contains(identity))
+        answeredOn.insert(identity, adapter);
+    if (!adapterSearch.wentThroughSeveralAdapters())
+        return false;
+    managerLog("readSocketDatagrams")
+        << plainAddress(datagram.senderAddress()) << "answered on adapter" << adapter.displayName
+        << adapter.ownAddress();
+    return false;
 }
 
 void PumpManager::writeSerialData(QByteArray data) { serialPort.write(data); }

@@ -1,6 +1,9 @@
 #ifndef PUMPMANAGER_H
 #define PUMPMANAGER_H
 
+#include "adapterrefusals.h"
+#include "adaptersearch.h"
+#include "pumpadapter.h"
 #include "pumpmodel.h"
 #include "pumpprotocol.h"
 
@@ -33,7 +36,9 @@ public:
     void setConnection(QString connection);
     bool openSerialPort(QString portName);
     void closeSerialPort();
-    void connectToPump(QString address);
+    // Through `adapter` when given: the pump is reached through the adapter it answered
+    // on, even at an address outside that adapter's network.
+    void connectToPump(QString address, const PumpAdapter &adapter = PumpAdapter());
     void searchPumps();
     void getPumpSettings(QString port);
     // False when the settings could not be delivered: the serial port was not open,
@@ -45,6 +50,12 @@ public:
     static bool offersSerialPort(const QString &portName,
                                  SerialPortNaming naming = nativeSerialPortNaming());
     static SerialPortNaming nativeSerialPortNaming();
+
+    // The adapter the pump that sent `identity` answered the last search on; null for
+    // loopback or a serial line.
+    PumpAdapter adapterOf(const QString &identity) const { return answeredOn.value(identity); }
+    // Tells when the system refuses to reach a pump through its adapter.
+    const AdapterRefusals *adapterRefusals() const { return &refusals; }
 
 signals:
     void idAvailable(QString);
@@ -89,6 +100,8 @@ private:
     void closeSocket();
     void broadcastIdentityQuery();
     bool sendSerialSequence(const QVector<QByteArray> &frames);
+    void takeAdapterDatagram(const QNetworkDatagram &datagram, const PumpAdapter &adapter);
+    bool isRepeatedAnswer(const QNetworkDatagram &datagram, const PumpAdapter &adapter);
 
     QUdpSocket udpSocket;
     QSerialPort serialPort;
@@ -96,6 +109,9 @@ private:
     QString connectionName;
     bool ignoreReplies;
     SerialReplyFramer serialFramer;
+    AdapterSearch adapterSearch;
+    QHash<QString, PumpAdapter> answeredOn;
+    AdapterRefusals refusals;
 };
 
 #endif // PUMPMANAGER_H

@@ -2,6 +2,7 @@
 // the tools' protocol, for demonstrations and manual testing without hardware.
 
 #include "pumpsimulator.h"
+#include "testnetwork.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,6 +75,7 @@ QString hexBytes(const QByteArray &bytes) { return QString::fromLatin1(bytes.toH
 struct SimulatorOptions
 {
     int pumps = 1;
+    int firstNumber = 0;
     QHostAddress firstAddress;
     int restartMs = 0;
     double lossPercent = 0;
@@ -113,17 +115,30 @@ bool parseLoss(const QCommandLineParser &parser, SimulatorOptions *options)
     return true;
 }
 
-// The pumps follow `text` one address each; all of them must stay on loopback.
+// The pumps follow `text` one address each; all of them must stay on loopback, or in
+// the benchmarking range inside a test's namespace of veth pairs.
 bool takeFirstAddress(const QString &text, SimulatorOptions *options)
 {
     options->firstAddress = QHostAddress(text);
     const quint32 firstIpv4 = options->firstAddress.toIPv4Address();
+    const QHostAddress lastAddress(firstIpv4 + quint32(options->pumps - 1));
     if (options->firstAddress.protocol() == QAbstractSocket::IPv4Protocol
-        && inLoopbackNet(firstIpv4) && inLoopbackNet(firstIpv4 + quint32(options->pumps - 1)))
+        && inLoopbackNet(firstIpv4) && inLoopbackNet(lastAddress.toIPv4Address()))
         return true;
-    QTextStream(stderr) << "pump-sim: every pump address must lie in 127.0.0.0/8; this is a "
-                           "loopback simulator"
-                        << Qt::endl;
+    QTextStream err(stderr);
+    if (TestNetwork::isBenchmarkingAddress(options->firstAddress)
+        && TestNetwork::isBenchmarkingAddress(lastAddress)) {
+        QString why;
+        if (TestNetwork::inVethNamespace(&why))
+            return true;
+        err << "pump-sim: 198.18.0.0/15 is served only inside a network namespace of loopback "
+               "and veth pairs: "
+            << why << Qt::endl;
+        return false;
+    }
+    err << "pump-sim: every pump address must lie in 127.0.0.0/8 (or 198.18.0.0/15 inside a "
+           "test's namespace of veth pairs); this is a loopback simulator"
+        << Qt::endl;
     return false;
 }
 
@@ -142,6 +157,11 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
         QStringLiteral("first-address"),
         QStringLiteral("Address of pump 0; the others follow it (default 127.0.0.2)."),
         QStringLiteral("address"), QStringLiteral("127.0.0.2"));
+    const QCommandLineOption firstNumberOption(
+        QStringLiteral("first-number"),
+        QStringLiteral("Number in pump 0's name; the others follow it (default 0). Simulators "
+                       "side by side keep their pumps' names apart this way."),
+        QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption serialOption(
         QStringLiteral("serial"), QStringLiteral("Also serve pump 0 on a pseudo-terminal."));
     const QCommandLineOption restartOption(
@@ -156,8 +176,8 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
                        "\"<name> @ <address> ...\"."));
     const QCommandLineOption logOption(QStringLiteral("log"),
                                        QStringLiteral("Print every received frame in hex."));
-    parser.addOptions({ pumpsOption, firstAddressOption, serialOption, restartOption, faultOption,
-                        brandOption, logOption });
+    parser.addOptions({ pumpsOption, firstAddressOption, firstNumberOption, serialOption,
+                        restartOption, faultOption, brandOption, logOption });
     addLossOptions(parser);
     parser.process(app);
 
@@ -166,6 +186,12 @@ bool parseOptions(const QCoreApplication &app, SimulatorOptions *options)
     options->pumps = parser.value(pumpsOption).toInt(&ok);
     if (!ok || options->pumps < 1 || options->pumps > maximumPumps) {
         err << "pump-sim: --pumps must be between 1 and " << maximumPumps << Qt::endl;
+        return false;
+    }
+    options->firstNumber = parser.value(firstNumberOption).toInt(&ok);
+    if (!ok || options->firstNumber < 0 || options->firstNumber + options->pumps > maximumPumps) {
+        err << "pump-sim: --first-number must leave every pump a number below " << maximumPumps
+            << Qt::endl;
         return false;
     }
     options->restartMs = parser.value(restartOption).toInt(&ok);
@@ -197,7 +223,7 @@ bool startPumps(PumpSimulator &simulator, const SimulatorOptions &options, QText
     const quint32 firstIpv4 = options.firstAddress.toIPv4Address();
     for (int i = 0; i < options.pumps; ++i) {
         SimulatedPumpConfig config;
-        config.name = pumpName(i);
+        config.name = pumpName(options.firstNumber + i);
         config.address = QHostAddress(firstIpv4 + quint32(i));
         config.identityForm
             = options.brand ? IdentityForm::BrandWordAndAt : IdentityForm::AddressAfterAt;

@@ -1,9 +1,9 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "programbinding.h"
 #include "identity.h"
 #include "placeholderpainter.h"
+#include "programbinding.h"
 #include "textfitter.h"
 #include "windowfeedback.h"
 #include "windowlog.h"
@@ -22,6 +22,8 @@ namespace {
 
 constexpr int searchTimeMs = 3000;
 constexpr int restartTimeMs = 15000;
+// Each pump entry keeps the adapter it answered on.
+constexpr int adapterRole = Qt::UserRole + 1;
 
 QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
@@ -87,6 +89,8 @@ void MainWindow::connectFeedback()
     restartOverlayText = ui->labelSpinner_text->text();
     connect(&pumpManager, &PumpManager::serialPortOpenFailed, feedback,
             &WindowFeedback::reportPortFailure);
+    connect(pumpManager.adapterRefusals(), &AdapterRefusals::refused, feedback,
+            &WindowFeedback::reportAdapterRefusal);
     connect(feedback, &WindowFeedback::rereadWanted, this, &MainWindow::rereadSelectedPump);
     connect(feedback, &WindowFeedback::busyChanged, this, &MainWindow::setRetryOverlayShown);
 }
@@ -250,6 +254,13 @@ void MainWindow::on_IDAvailable(QString s)
     pump.address = identity.address;
     pumps.append(pump);
     ui->dropDownPumps->addItem(s);
+    // The adapter it answered on: it is read and written through that one.
+    const PumpAdapter adapter = pumpManager.adapterOf(s);
+    if (!adapter.isNull()) {
+        const int item = ui->dropDownPumps->count() - 1;
+        ui->dropDownPumps->setItemData(item, QVariant::fromValue(adapter), adapterRole);
+        ui->dropDownPumps->setItemData(item, adapter.label(), Qt::ToolTipRole);
+    }
 }
 
 int MainWindow::findPump(const std::string &name) const
@@ -280,7 +291,8 @@ void MainWindow::on_pump_selected(int idx)
     } else {
         const QString address = QString::fromStdString(pumps.at(idx).address);
         feedback->readStarted(queryFrames, false, address);
-        pumpManager.connectToPump(address);
+        pumpManager.connectToPump(
+            address, ui->dropDownPumps->itemData(idx, adapterRole).value<PumpAdapter>());
     }
 }
 

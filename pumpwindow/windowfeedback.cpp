@@ -94,6 +94,13 @@ void WindowFeedback::reportPortFailure(const QString &port, QSerialPort::SerialP
                          WindowMessages::portNotOpened(port, error, reason, accessible));
 }
 
+void WindowFeedback::reportAdapterRefusal(const QString &adapter, const QString &address,
+                                          const QString &network, const QString &reason)
+{
+    WindowMessages::show(window, messageBox,
+                         WindowMessages::adapterRefused(adapter, address, network, reason));
+}
+
 // Every read ends here, complete or not. A restarted pump's read is judged by its
 // check first; once the check is over, or when none is going on, what did not
 // arrive is told as after any read.

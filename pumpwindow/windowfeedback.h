@@ -52,6 +52,8 @@ public:
 public slots:
     void reportPortFailure(const QString &port, QSerialPort::SerialPortError error,
                            const QString &reason);
+    void reportAdapterRefusal(const QString &adapter, const QString &address,
+                              const QString &network, const QString &reason);
 
 signals:
     // The selected pump is to be read once more.

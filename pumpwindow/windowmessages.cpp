@@ -4,6 +4,7 @@
 #include "textfitter.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -48,6 +49,17 @@ QString portNotOpened(const QString &port, QSerialPort::SerialPortError error,
 }
 
 QString noPumpAnswered() { return tr("No pump answered the search."); }
+
+QString adapterRefused(const QString &adapter, const QString &address, const QString &network,
+                       const QString &reason)
+{
+    const QHostAddress pump(address);
+    const QString beside = QHostAddress((pump.toIPv4Address() & 0xffffff00u) | 250u).toString();
+    return tr("The pump at %1 answered on the adapter %2, but the system will not send to it "
+              "through %2 alone: %3.\n\nIf the pump does not lie in %2's network (%4), give "
+              "%2 an address in the pump's network, for example %5/24, then search again.")
+        .arg(address, adapter, reason, network, beside);
+}
 
 QString unknownSettings(const QVector<FormField> &unknown)
 {

@@ -22,6 +22,9 @@ namespace WindowMessages {
 QString portNotOpened(const QString &port, QSerialPort::SerialPortError error,
                       const QString &reason, bool accessible);
 QString noPumpAnswered();
+// The system would not reach the pump at `address` through `adapter` alone.
+QString adapterRefused(const QString &adapter, const QString &address, const QString &network,
+                       const QString &reason);
 QString unknownSettings(const QVector<FormField> &unknown);
 QString settingsNotRead(int missing, int all);
 // `where`: the address the pump was asked at, or the serial port.
