@@ -1,5 +1,6 @@
 #include "pumpstate.h"
 
+#include "programprofile.h"
 #include "testnetwork.h"
 
 namespace {
@@ -53,9 +54,14 @@ void PumpState::save()
 QHostAddress PumpState::finishRestart()
 {
     restarting = false;
-    if (pumpConfig.settings.value("NAM").toUpper() != "STATIC")
+    // The pump moves as the network programs expect it to, by their settings' roles.
+    const ProgramProfile &network = ProgramProfile::network();
+    const QByteArray assignment
+        = pumpConfig.settings.value(network.mnemonicOf(SettingRole::Assignment));
+    if (assignment.toUpper() != "STATIC")
         return QHostAddress();
-    const QHostAddress wanted(QString::fromLatin1(pumpConfig.settings.value("NIP").trimmed()));
+    const QByteArray address = pumpConfig.settings.value(network.mnemonicOf(SettingRole::Address));
+    const QHostAddress wanted(QString::fromLatin1(address.trimmed()));
     // Only loopback, or the benchmarking range for a pump that was started there (in a
     // test's own namespaces): the simulator must never claim an address of a real network.
     const bool allowed = isLoopbackIpv4(wanted)

@@ -14,6 +14,12 @@ namespace {
 
 QString tr(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
+// What the technician calls the setting, in the language of the window.
+QString titleOf(const FormField &field)
+{
+    return QCoreApplication::translate("SettingTitle", field.setting->title);
+}
+
 // The strip between the Submit and Reset row and the window's lower edge.
 const QRect noteRect(20, 444, 618, 18);
 
@@ -59,7 +65,7 @@ QString unknownSettings(const QVector<FormField> &unknown)
 {
     QString names;
     for (const FormField &field : unknown)
-        names += QStringLiteral("\n    ") + tr(field.title);
+        names += QStringLiteral("\n    ") + titleOf(field);
     return tr("These settings were not read from the pump and not filled in:%1\n\n"
               "Nothing was sent. Select the pump again, or press Reset, to read them once "
               "more, or fill them in yourself.")
@@ -102,7 +108,7 @@ QString settingsDiffer(const QVector<SettingDifference> &differences)
     QString lines;
     for (const SettingDifference &difference : differences) {
         lines += tr("\n    %1: written \"%2\", held \"%3\"")
-                     .arg(tr(difference.field.title),
+                     .arg(titleOf(difference.field),
                           SettingValue::shown(*difference.field.setting, difference.written),
                           SettingValue::shown(*difference.field.setting, difference.held));
     }

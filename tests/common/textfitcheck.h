@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTest>
 
 // Whether a widget shows its text whole: the text's size in the widget's font,
 // measured by the font's own metrics, against the room the widget gives it. Kept
@@ -80,6 +82,21 @@ inline QStringList clippedTexts(const QWidget *root)
             clipped.append(cut);
     }
     return clipped;
+}
+
+// The font most Linux desktops give the windows; the checks measure under it.
+inline bool dejaVuSansInstalled()
+{
+    return QFontDatabase().families().contains(QStringLiteral("DejaVu Sans"));
+}
+
+// A data column "pointSize": the toolkit's own default size, and the one many
+// desktops choose.
+inline void addDejaVuSansSizes()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("DejaVu Sans 9") << 9;
+    QTest::newRow("DejaVu Sans 10") << 10;
 }
 
 #endif // TEXTFITCHECK_H

@@ -5,7 +5,6 @@
 #include "windowmessages.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLayout>
 #include <QMap>
 #include <QtTest>
@@ -28,17 +27,10 @@ private:
 
 void TestTextFit::initTestCase()
 {
-    QVERIFY2(QFontDatabase().families().contains(QStringLiteral("DejaVu Sans")),
-             "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
+    QVERIFY2(dejaVuSansInstalled(), "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
 }
 
-void TestTextFit::everyTextShowsWhole_data()
-{
-    QTest::addColumn<int>("pointSize");
-    // The toolkit's own default size, and the one many desktops choose.
-    QTest::newRow("DejaVu Sans 9") << 9;
-    QTest::newRow("DejaVu Sans 10") << 10;
-}
+void TestTextFit::everyTextShowsWhole_data() { addDejaVuSansSizes(); }
 
 QMap<QString, QRect> TestTextFit::placesOf(const QWidget *window)
 {
