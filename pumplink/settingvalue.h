@@ -18,7 +18,8 @@ namespace SettingValue {
 // address is four decimal groups 0-255, sent without leading zeros; digits are what
 // the form's mask admits. Any control character is refused: it would end or forge
 // a frame on the wire.
-bool admit(const SettingDescription &setting, const QString &typed, QString *sent, QString *problem);
+bool admit(const SettingDescription &setting, const QString &typed, QString *sent,
+           QString *problem);
 
 // What a window that read `reported` would send back unchanged into *sent: "DHCP"
 // stays, anything else is "Static"; "ON" is on, anything else off; other text must
@@ -52,6 +53,10 @@ bool assignsStatic(const QString &sent);
 
 // `sent` as a person reads it: the switches without their CR; a key never.
 QString shown(const SettingDescription &setting, const QString &sent);
+
+// What an assignment sends: "DHCP", or "Static" for an address of its own. A form
+// shows them in its own language; the pump is told in these words only.
+QString assignmentText(bool isDhcp);
 
 // What a switch sends: "On" or "Off" with a CR of its own, which the pump takes as
 // the end of the value; the frame adds its CR behind it.
