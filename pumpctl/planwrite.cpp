@@ -289,10 +289,11 @@ void PlanWrite::checkNewAddresses()
             continue;
         const PlannedPump &planned = plan->pumps().at(pump.planIndex);
         if (lineOfAddress.contains(address)) {
-            const int nip = profile.indexOf("NIP");
+            const int addressSetting = profile.indexOf(SettingRole::Address);
             plan->addProblem({ planned.line,
-                               nip >= 0 && planned.columns.at(nip) ? planned.columns.at(nip)
-                                                                   : planned.pumpColumn,
+                               addressSetting >= 0 && planned.columns.at(addressSetting)
+                                   ? planned.columns.at(addressSetting)
+                                   : planned.pumpColumn,
                                QStringLiteral("pump \"%1\" would be at %2 after its restart, like "
                                               "the pump of line %3")
                                    .arg(planned.pump, address)
@@ -317,8 +318,8 @@ bool PlanWrite::stopForProblems()
 // it was found, as far as anyone can tell from here.
 QString PlanWrite::verifyAddress(const PumpWork &pump) const
 {
-    const int assignment = profile.indexOf("NAM");
-    const int address = profile.indexOf("NIP");
+    const int assignment = profile.indexOf(SettingRole::Assignment);
+    const int address = profile.indexOf(SettingRole::Address);
     if (options.serial || assignment < 0 || address < 0
         || !SettingValue::assignsStatic(pump.values.value(assignment)))
         return pump.where;

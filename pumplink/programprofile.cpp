@@ -4,68 +4,97 @@
 
 namespace {
 
-SettingDescription assignment(const char *mnemonic)
+SettingDescription assignment(const char *mnemonic, const char *title)
 {
-    return { mnemonic, SettingKind::Assignment, 0, false };
+    return { mnemonic, SettingKind::Assignment, title, SettingRole::Assignment, 0, false };
 }
-SettingDescription address(const char *mnemonic)
+SettingDescription address(const char *mnemonic, const char *title,
+                           SettingRole role = SettingRole::Plain)
 {
-    return { mnemonic, SettingKind::Address, 0, false };
+    return { mnemonic, SettingKind::Address, title, role, 0, false };
 }
-SettingDescription digits(const char *mnemonic, int maxDigits, bool mayBeSigned = false)
+SettingDescription digits(const char *mnemonic, const char *title, int maxDigits,
+                          bool mayBeSigned = false)
 {
-    return { mnemonic, SettingKind::Digits, maxDigits, mayBeSigned };
+    return { mnemonic, SettingKind::Digits, title, SettingRole::Plain, maxDigits, mayBeSigned };
 }
-SettingDescription onOff(const char *mnemonic)
+SettingDescription onOff(const char *mnemonic, const char *title)
 {
-    return { mnemonic, SettingKind::Switch, 0, false };
+    return { mnemonic, SettingKind::Switch, title, SettingRole::Plain, 0, false };
 }
-SettingDescription secret(const char *mnemonic) { return { mnemonic, SettingKind::Key, 0, false }; }
+SettingDescription secret(const char *mnemonic, const char *title)
+{
+    return { mnemonic, SettingKind::Key, title, SettingRole::Plain, 0, false };
+}
 
-// The six IP settings open the table of both network programs.
+// The six IP settings open the table of both network programs. Each title is marked
+// where it is written, in the context "SettingTitle" in which a window translates it.
 QVector<SettingDescription> ipSettings()
 {
-    return { assignment("NAM"), address("NIP"), address("NSM"),
-             address("NDG"),    address("ND1"), address("ND2") };
+    return { assignment("NAM", QT_TRANSLATE_NOOP("SettingTitle", "IP Assignment")),
+             address("NIP", QT_TRANSLATE_NOOP("SettingTitle", "IPv4 Address"),
+                     SettingRole::Address),
+             address("NSM", QT_TRANSLATE_NOOP("SettingTitle", "Subnet Mask")),
+             address("NDG", QT_TRANSLATE_NOOP("SettingTitle", "Default Gateway")),
+             address("ND1", QT_TRANSLATE_NOOP("SettingTitle", "DNS Server 1")),
+             address("ND2", QT_TRANSLATE_NOOP("SettingTitle", "DNS Server 2")) };
 }
 
 } // namespace
 
-ProgramProfile::ProgramProfile(QString name, QVector<SettingDescription> settings, bool reads,
-                               bool pauseAfterLast, QVector<QByteArray> quietReplies)
+ProgramProfile::ProgramProfile(QString name, QVector<SettingDescription> settings, Conduct conduct)
     : profileName(std::move(name))
     , settingDescriptions(std::move(settings))
-    , reads(reads)
-    , pauseAfterLast(pauseAfterLast)
-    , quietMnemonics(std::move(quietReplies))
+    , conduct(std::move(conduct))
 { }
 
 const ProgramProfile &ProgramProfile::network()
 {
     // The masks of the form: time-out "999", UTC hours "#99", minutes "99",
     // PROFIBUS address "999". The pump volunteers "NUO", which this program drops.
-    static const ProgramProfile profile(
-        QStringLiteral("network"),
-        ipSettings()
-            + QVector<SettingDescription> { digits("NTT", 3), digits("NUH", 2, true),
-                                            digits("NUM", 2), onOff("NCM"), onOff("NBT"),
-                                            onOff("NTN"), digits("NPA", 3) },
-        true, false, { "NUO" });
+    static const ProgramProfile profile = [] {
+        Conduct conduct;
+        conduct.quietReplies = { "NUO" };
+        return ProgramProfile(
+            QStringLiteral("network"),
+            ipSettings()
+                + QVector<SettingDescription> {
+                    digits("NTT", QT_TRANSLATE_NOOP("SettingTitle", "TCP Timeout"), 3),
+                    digits("NUH", QT_TRANSLATE_NOOP("SettingTitle", "UTC Offset hours"), 2, true),
+                    digits("NUM", QT_TRANSLATE_NOOP("SettingTitle", "UTC Offset minutes"), 2),
+                    onOff("NCM", QT_TRANSLATE_NOOP("SettingTitle", "Cloud Monitor")),
+                    onOff("NBT", QT_TRANSLATE_NOOP("SettingTitle", "Bluetooth")),
+                    onOff("NTN", QT_TRANSLATE_NOOP("SettingTitle", "Telnet")),
+                    digits("NPA", QT_TRANSLATE_NOOP("SettingTitle", "PROFIBUS Address"), 3),
+                },
+            conduct);
+    }();
     return profile;
 }
 
 const ProgramProfile &ProgramProfile::ip()
 {
-    static const ProgramProfile profile(QStringLiteral("ip"), ipSettings(), true, true, {});
+    static const ProgramProfile profile = [] {
+        Conduct conduct;
+        conduct.pausesAfterLastQuery = true;
+        return ProgramProfile(QStringLiteral("ip"), ipSettings(), conduct);
+    }();
     return profile;
 }
 
 const ProgramProfile &ProgramProfile::key()
 {
-    static const ProgramProfile profile(
-        QStringLiteral("key"),
-        { secret("NK1"), secret("NK2"), secret("NK3"), secret("NK4"), secret("NK5") }, false, false,
-        {});
+    static const ProgramProfile profile = [] {
+        Conduct conduct;
+        conduct.readsSettings = false;
+        return ProgramProfile(QStringLiteral("key"),
+                              { secret("NK1", QT_TRANSLATE_NOOP("SettingTitle", "Key 1")),
+                                secret("NK2", QT_TRANSLATE_NOOP("SettingTitle", "Key 2")),
+                                secret("NK3", QT_TRANSLATE_NOOP("SettingTitle", "Key 3")),
+                                secret("NK4", QT_TRANSLATE_NOOP("SettingTitle", "Key 4")),
+                                secret("NK5", QT_TRANSLATE_NOOP("SettingTitle", "Key 5")) },
+                              conduct);
+    }();
     return profile;
 }
 
@@ -87,19 +116,34 @@ int ProgramProfile::indexOf(const QByteArray &mnemonic) const
     return -1;
 }
 
+int ProgramProfile::indexOf(SettingRole role) const
+{
+    for (int i = 0; i < settingDescriptions.size(); ++i) {
+        if (settingDescriptions.at(i).role == role)
+            return i;
+    }
+    return -1;
+}
+
+QByteArray ProgramProfile::mnemonicOf(SettingRole role) const
+{
+    const int index = indexOf(role);
+    return index >= 0 ? settingDescriptions.at(index).mnemonic : QByteArray();
+}
+
 ProgramProfile::ReplyKind ProgramProfile::classifyReply(const QByteArray &mnemonic,
                                                         int *settingIndex) const
 {
     if (mnemonic == PumpProtocol::identityMnemonic)
         return ReplyKind::Identity;
     // Keys are never read back, so a write-only program knows no setting replies.
-    const int index = reads ? indexOf(mnemonic) : -1;
+    const int index = conduct.readsSettings ? indexOf(mnemonic) : -1;
     if (index >= 0) {
         if (settingIndex)
             *settingIndex = index;
         return ReplyKind::Setting;
     }
-    if (quietMnemonics.contains(mnemonic))
+    if (conduct.quietReplies.contains(mnemonic))
         return ReplyKind::Quiet;
     return ReplyKind::Unknown;
 }
@@ -107,7 +151,7 @@ ProgramProfile::ReplyKind ProgramProfile::classifyReply(const QByteArray &mnemon
 int ProgramProfile::pauseAfterFrameMs(int index, int count, bool isWrite) const
 {
     const bool last = index + 1 >= count;
-    if (last && (isWrite || !pauseAfterLast))
+    if (last && (isWrite || !conduct.pausesAfterLastQuery))
         return 0;
     return PumpProtocol::framePauseMs;
 }
@@ -126,7 +170,7 @@ bool ProgramProfile::routeReply(const QByteArray &raw, RoutedReply *routed) cons
 QVector<QByteArray> ProgramProfile::queryFrames() const
 {
     QVector<QByteArray> frames;
-    if (!reads)
+    if (!conduct.readsSettings)
         return frames;
     for (const SettingDescription &setting : settingDescriptions)
         frames.append(PumpProtocol::queryFrame(setting.mnemonic.constData()));

@@ -17,10 +17,22 @@ enum class SettingKind {
     Key, // free text that is a secret: never shown, never logged
 };
 
+// What a setting means to the code that needs one in particular: a static
+// assignment moves the pump to the address it is written with.
+enum class SettingRole {
+    Plain, // nothing depends on it beyond its own value
+    Assignment, // the IP assignment, "DHCP" or "Static"
+    Address, // the pump's own IPv4 address
+};
+
 struct SettingDescription
 {
     QByteArray mnemonic;
     SettingKind kind = SettingKind::Digits;
+    // What the technician calls the setting, in English; marked for translation in
+    // the context "SettingTitle", where a window looks it up.
+    const char *title = "";
+    SettingRole role = SettingRole::Plain;
     // Digits only: how many digits the mask admits, and whether a sign may lead.
     int maxDigits = 0;
     bool mayBeSigned = false;
@@ -40,6 +52,17 @@ public:
         Unknown, // logged as an unknown response
     };
 
+    // How a program reads, beyond its settings; each field named where a profile is made.
+    struct Conduct
+    {
+        // The connection-key tool only writes: selecting a pump reads nothing.
+        bool readsSettings = true;
+        // The IP tool's pump needs the pause after its last answer as well.
+        bool pausesAfterLastQuery = false;
+        // Replies the pump volunteers that this program drops without a word.
+        QVector<QByteArray> quietReplies;
+    };
+
     static const ProgramProfile &network();
     static const ProgramProfile &ip();
     static const ProgramProfile &key();
@@ -49,15 +72,15 @@ public:
     QString name() const { return profileName; }
     const QVector<SettingDescription> &settings() const { return settingDescriptions; }
     int settingCount() const { return settingDescriptions.size(); }
-    // Replies the pump volunteers that this program drops without a word.
-    const QVector<QByteArray> &quietReplies() const { return quietMnemonics; }
     // The index of the setting with this mnemonic, or -1.
     int indexOf(const QByteArray &mnemonic) const;
+    // The index of the setting with this role, or -1 where the program has none.
+    int indexOf(SettingRole role) const;
+    // The mnemonic of the setting with this role, or an empty one.
+    QByteArray mnemonicOf(SettingRole role) const;
 
-    // The connection-key tool only writes: selecting a pump reads nothing.
-    bool readsSettings() const { return reads; }
-    // The IP tool's pump needs the pause after its last answer as well.
-    bool pausesAfterLastQuery() const { return pauseAfterLast; }
+    bool readsSettings() const { return conduct.readsSettings; }
+    bool pausesAfterLastQuery() const { return conduct.pausesAfterLastQuery; }
     // The pause a pump needs after frame `index` of an Ethernet sequence of `count`
     // frames: PumpProtocol::framePauseMs after every frame but the last. After the
     // last, a write needs none (the pump restarts on its save frame), and a read
@@ -87,14 +110,11 @@ public:
     QVector<QByteArray> writeFrames(const QStringList &values) const;
 
 private:
-    ProgramProfile(QString name, QVector<SettingDescription> settings, bool reads,
-                   bool pauseAfterLast, QVector<QByteArray> quietReplies);
+    ProgramProfile(QString name, QVector<SettingDescription> settings, Conduct conduct);
 
     QString profileName;
     QVector<SettingDescription> settingDescriptions;
-    bool reads;
-    bool pauseAfterLast;
-    QVector<QByteArray> quietMnemonics;
+    Conduct conduct;
 };
 
 #endif // PROGRAMPROFILE_H

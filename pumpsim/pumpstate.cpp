@@ -1,5 +1,7 @@
 #include "pumpstate.h"
 
+#include "programprofile.h"
+
 namespace {
 
 bool isLoopbackIpv4(const QHostAddress &address)
@@ -51,9 +53,14 @@ void PumpState::save()
 QHostAddress PumpState::finishRestart()
 {
     restarting = false;
-    if (pumpConfig.settings.value("NAM").toUpper() != "STATIC")
+    // The pump moves as the network programs expect it to, by their settings' roles.
+    const ProgramProfile &network = ProgramProfile::network();
+    const QByteArray assignment
+        = pumpConfig.settings.value(network.mnemonicOf(SettingRole::Assignment));
+    if (assignment.toUpper() != "STATIC")
         return QHostAddress();
-    const QHostAddress wanted(QString::fromLatin1(pumpConfig.settings.value("NIP").trimmed()));
+    const QByteArray address = pumpConfig.settings.value(network.mnemonicOf(SettingRole::Address));
+    const QHostAddress wanted(QString::fromLatin1(address.trimmed()));
     // Only loopback: the simulator must never claim an address of a real network.
     if (!isLoopbackIpv4(wanted) || wanted.isEqual(pumpConfig.address))
         return QHostAddress();

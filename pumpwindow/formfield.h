@@ -13,11 +13,9 @@ class QWidget;
 // digits as typed, a switch as an on/off slider, a key as free text never logged.
 struct FormField
 {
-    // The profile's description of the setting: mnemonic, kind and mask.
+    // The profile's description of the setting: mnemonic, kind, title and mask.
     const SettingDescription *setting;
     QWidget *editor;
-    // What the technician calls the setting, in messages about it.
-    const char *title;
 
     QByteArray mnemonic() const { return setting->mnemonic; }
     SettingKind kind() const { return setting->kind; }

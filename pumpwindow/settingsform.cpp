@@ -1,44 +1,17 @@
 #include "settingsform.h"
 #include "ui_mainwindow.h"
 
-#include "programbinding.h"
 #include "ipv4address.h"
+#include "programbinding.h"
 #include "settingvalue.h"
 #include "windowlog.h"
 
-#include <QHash>
 #include <QLineEdit>
 
 namespace {
 
 const QString unmarkedStyle = QStringLiteral("QLineEdit {}");
 const QString markedStyle = QStringLiteral("QLineEdit {color: red;}");
-
-// What the technician calls each setting, in the window's messages.
-const char *settingTitle(const QByteArray &mnemonic)
-{
-    static const QHash<QByteArray, const char *> titles = {
-        { "NAM", "IP Assignment" },
-        { "NIP", "IPv4 Address" },
-        { "NSM", "Subnet Mask" },
-        { "NDG", "Default Gateway" },
-        { "ND1", "DNS Server 1" },
-        { "ND2", "DNS Server 2" },
-        { "NTT", "TCP Timeout" },
-        { "NUH", "UTC Offset hours" },
-        { "NUM", "UTC Offset minutes" },
-        { "NCM", "Cloud Monitor" },
-        { "NBT", "Bluetooth" },
-        { "NTN", "Telnet" },
-        { "NPA", "PROFIBUS Address" },
-        { "NK1", "Key 1" },
-        { "NK2", "Key 2" },
-        { "NK3", "Key 3" },
-        { "NK4", "Key 4" },
-        { "NK5", "Key 5" },
-    };
-    return titles.value(mnemonic, "");
-}
 
 // The designer forms name each editor after its setting: "dropDownNAM",
 // "lineEdit_NIP", and a switch after the mnemonic's last two letters, "cmSlider".
@@ -67,7 +40,7 @@ QVector<FormField> formTable(Ui::MainWindow *ui)
         auto *editor = ui->centralWidget->findChild<QWidget *>(name);
         if (!editor)
             qFatal("The form has no editor %s for its setting", qPrintable(name));
-        table.append({ &setting, editor, settingTitle(setting.mnemonic) });
+        table.append({ &setting, editor });
     }
     return table;
 }
@@ -170,8 +143,9 @@ QMap<QByteArray, QString> SettingsForm::values(const PUMP_MODEL_T &pump) const
 
 QString SettingsForm::newStaticAddress(const PUMP_MODEL_T &written)
 {
-    QString PUMP_MODEL_T::*assignment = recordField("NAM");
-    QString PUMP_MODEL_T::*address = recordField("NIP");
+    const ProgramProfile &profile = ProgramBinding::profile();
+    QString PUMP_MODEL_T::*assignment = recordField(profile.mnemonicOf(SettingRole::Assignment));
+    QString PUMP_MODEL_T::*address = recordField(profile.mnemonicOf(SettingRole::Address));
     if (!assignment || !address || !SettingValue::assignsStatic(written.*assignment))
         return QString();
     return written.*address;

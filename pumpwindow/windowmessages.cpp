@@ -157,7 +157,7 @@ void WindowMessages::clearNote(QLabel *note)
 
 QString WindowMessages::titleOf(const FormField &field)
 {
-    return QCoreApplication::translate("SettingTitle", field.title);
+    return QCoreApplication::translate("SettingTitle", field.setting->title);
 }
 
 // A value as the form shows it, in the window's language: an assignment in the

@@ -14,6 +14,8 @@ private slots:
     void repliesAreClassifiedPerProgram_data();
     void repliesAreClassifiedPerProgram();
     void profilesAreFoundByName();
+    void settingsCarryTheirTitleAndRole_data();
+    void settingsCarryTheirTitleAndRole();
 };
 
 QByteArray joined(const QVector<QByteArray> &frames)
@@ -129,6 +131,43 @@ void TestProgramProfile::profilesAreFoundByName()
     QCOMPARE(utcHours.mnemonic, QByteArray("NUH"));
     QVERIFY(utcHours.kind == SettingKind::Digits && utcHours.mayBeSigned
             && utcHours.maxDigits == 2);
+}
+
+void TestProgramProfile::settingsCarryTheirTitleAndRole_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<int>("assignment");
+    QTest::addColumn<int>("address");
+
+    const QStringList ip { "IP Assignment",   "IPv4 Address", "Subnet Mask",
+                           "Default Gateway", "DNS Server 1", "DNS Server 2" };
+    QTest::newRow("network") << "network"
+                             << ip + QStringList { "TCP Timeout",        "UTC Offset hours",
+                                                   "UTC Offset minutes", "Cloud Monitor",
+                                                   "Bluetooth",          "Telnet",
+                                                   "PROFIBUS Address" }
+                             << 0 << 1;
+    QTest::newRow("ip") << "ip" << ip << 0 << 1;
+    QTest::newRow("key: no assignment, no address")
+        << "key" << QStringList { "Key 1", "Key 2", "Key 3", "Key 4", "Key 5" } << -1 << -1;
+}
+
+void TestProgramProfile::settingsCarryTheirTitleAndRole()
+{
+    QFETCH(QString, profile);
+    QFETCH(QStringList, titles);
+    QFETCH(int, assignment);
+    QFETCH(int, address);
+    const ProgramProfile *found = ProgramProfile::byName(profile);
+    QStringList shown;
+    for (const SettingDescription &setting : found->settings())
+        shown.append(QString::fromLatin1(setting.title));
+    QCOMPARE(shown, titles);
+    QCOMPARE(found->indexOf(SettingRole::Assignment), assignment);
+    QCOMPARE(found->indexOf(SettingRole::Address), address);
+    QCOMPARE(found->mnemonicOf(SettingRole::Address),
+             address >= 0 ? QByteArray("NIP") : QByteArray());
 }
 
 QTEST_APPLESS_MAIN(TestProgramProfile)
