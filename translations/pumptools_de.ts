@@ -175,6 +175,81 @@ Wählen Sie die Pumpe erneut aus und übertragen Sie noch einmal.</translation>
     </message>
 </context>
 <context>
+    <name>SettingTitle</name>
+    <message>
+        <source>IP Assignment</source>
+        <translation>IP-Zuweisung</translation>
+    </message>
+    <message>
+        <source>IPv4 Address</source>
+        <translation>IPv4-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Standardgateway</translation>
+    </message>
+    <message>
+        <source>DNS Server 1</source>
+        <translation>DNS-Server 1</translation>
+    </message>
+    <message>
+        <source>DNS Server 2</source>
+        <translation>DNS-Server 2</translation>
+    </message>
+    <message>
+        <source>TCP Timeout</source>
+        <translation>TCP-Timeout</translation>
+    </message>
+    <message>
+        <source>UTC Offset hours</source>
+        <translation>Zeitzone Stunden</translation>
+    </message>
+    <message>
+        <source>UTC Offset minutes</source>
+        <translation>Zeitzone Minuten</translation>
+    </message>
+    <message>
+        <source>Cloud Monitor</source>
+        <translation>Cloud-Monitor</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>PROFIBUS Address</source>
+        <translation>PROFIBUS-Adresse</translation>
+    </message>
+    <message>
+        <source>Key 1</source>
+        <translation>Schlüssel 1</translation>
+    </message>
+    <message>
+        <source>Key 2</source>
+        <translation>Schlüssel 2</translation>
+    </message>
+    <message>
+        <source>Key 3</source>
+        <translation>Schlüssel 3</translation>
+    </message>
+    <message>
+        <source>Key 4</source>
+        <translation>Schlüssel 4</translation>
+    </message>
+    <message>
+        <source>Key 5</source>
+        <translation>Schlüssel 5</translation>
+    </message>
+</context>
+<context>
     <name>WindowMessages</name>
     <message>
         <source>The serial port %1 could not be opened: %2.</source>

@@ -175,6 +175,81 @@ Seleccione de nuevo la bomba y envíe otra vez.</translation>
     </message>
 </context>
 <context>
+    <name>SettingTitle</name>
+    <message>
+        <source>IP Assignment</source>
+        <translation>Asignación IP</translation>
+    </message>
+    <message>
+        <source>IPv4 Address</source>
+        <translation>Dirección IPv4</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Máscara de subred</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>DNS Server 1</source>
+        <translation>Servidor DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS Server 2</source>
+        <translation>Servidor DNS 2</translation>
+    </message>
+    <message>
+        <source>TCP Timeout</source>
+        <translation>Tiempo de espera TCP</translation>
+    </message>
+    <message>
+        <source>UTC Offset hours</source>
+        <translation>Huso UTC (horas)</translation>
+    </message>
+    <message>
+        <source>UTC Offset minutes</source>
+        <translation>Huso UTC (minutos)</translation>
+    </message>
+    <message>
+        <source>Cloud Monitor</source>
+        <translation>Monitor en la nube</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>PROFIBUS Address</source>
+        <translation>Dirección PROFIBUS</translation>
+    </message>
+    <message>
+        <source>Key 1</source>
+        <translation>Clave 1</translation>
+    </message>
+    <message>
+        <source>Key 2</source>
+        <translation>Clave 2</translation>
+    </message>
+    <message>
+        <source>Key 3</source>
+        <translation>Clave 3</translation>
+    </message>
+    <message>
+        <source>Key 4</source>
+        <translation>Clave 4</translation>
+    </message>
+    <message>
+        <source>Key 5</source>
+        <translation>Clave 5</translation>
+    </message>
+</context>
+<context>
     <name>WindowMessages</name>
     <message>
         <source>The serial port %1 could not be opened: %2.</source>

@@ -175,6 +175,81 @@ Sélectionnez de nouveau la pompe et envoyez une nouvelle fois.</translation>
     </message>
 </context>
 <context>
+    <name>SettingTitle</name>
+    <message>
+        <source>IP Assignment</source>
+        <translation>Attribution IP</translation>
+    </message>
+    <message>
+        <source>IPv4 Address</source>
+        <translation>Adresse IPv4</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>Passerelle par défaut</translation>
+    </message>
+    <message>
+        <source>DNS Server 1</source>
+        <translation>Serveur DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS Server 2</source>
+        <translation>Serveur DNS 2</translation>
+    </message>
+    <message>
+        <source>TCP Timeout</source>
+        <translation>Délai TCP</translation>
+    </message>
+    <message>
+        <source>UTC Offset hours</source>
+        <translation>Fuseau UTC (heures)</translation>
+    </message>
+    <message>
+        <source>UTC Offset minutes</source>
+        <translation>Fuseau UTC (minutes)</translation>
+    </message>
+    <message>
+        <source>Cloud Monitor</source>
+        <translation>Surveillance cloud</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>PROFIBUS Address</source>
+        <translation>Adresse PROFIBUS</translation>
+    </message>
+    <message>
+        <source>Key 1</source>
+        <translation>Clé 1</translation>
+    </message>
+    <message>
+        <source>Key 2</source>
+        <translation>Clé 2</translation>
+    </message>
+    <message>
+        <source>Key 3</source>
+        <translation>Clé 3</translation>
+    </message>
+    <message>
+        <source>Key 4</source>
+        <translation>Clé 4</translation>
+    </message>
+    <message>
+        <source>Key 5</source>
+        <translation>Clé 5</translation>
+    </message>
+</context>
+<context>
     <name>WindowMessages</name>
     <message>
         <source>The serial port %1 could not be opened: %2.</source>

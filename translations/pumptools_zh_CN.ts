@@ -175,6 +175,81 @@ Select the pump again and submit once more.</source>
     </message>
 </context>
 <context>
+    <name>SettingTitle</name>
+    <message>
+        <source>IP Assignment</source>
+        <translation>IP 分配方式</translation>
+    </message>
+    <message>
+        <source>IPv4 Address</source>
+        <translation>IPv4 地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Default Gateway</source>
+        <translation>默认网关</translation>
+    </message>
+    <message>
+        <source>DNS Server 1</source>
+        <translation>DNS 服务器 1</translation>
+    </message>
+    <message>
+        <source>DNS Server 2</source>
+        <translation>DNS 服务器 2</translation>
+    </message>
+    <message>
+        <source>TCP Timeout</source>
+        <translation>TCP 超时</translation>
+    </message>
+    <message>
+        <source>UTC Offset hours</source>
+        <translation>UTC 时差（小时）</translation>
+    </message>
+    <message>
+        <source>UTC Offset minutes</source>
+        <translation>UTC 时差（分钟）</translation>
+    </message>
+    <message>
+        <source>Cloud Monitor</source>
+        <translation>云监控</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Telnet</source>
+        <translation>Telnet</translation>
+    </message>
+    <message>
+        <source>PROFIBUS Address</source>
+        <translation>PROFIBUS 地址</translation>
+    </message>
+    <message>
+        <source>Key 1</source>
+        <translation>密钥 1</translation>
+    </message>
+    <message>
+        <source>Key 2</source>
+        <translation>密钥 2</translation>
+    </message>
+    <message>
+        <source>Key 3</source>
+        <translation>密钥 3</translation>
+    </message>
+    <message>
+        <source>Key 4</source>
+        <translation>密钥 4</translation>
+    </message>
+    <message>
+        <source>Key 5</source>
+        <translation>密钥 5</translation>
+    </message>
+</context>
+<context>
     <name>WindowMessages</name>
     <message>
         <source>The serial port %1 could not be opened: %2.</source>
