@@ -46,8 +46,8 @@ QTranslator *installFrom(const QString &name, const QString &folder)
     return translator;
 }
 
-// Qt's translation of its own texts: beside the program on Windows, where the
-// release ships it in translations/, else where Qt was installed (Debian:
+// Qt's translation of its own texts: embedded beside ours in the Windows programs,
+// else in translations/ beside the program, else where Qt was installed (Debian:
 // qttranslations5-l10n, qt6-translations-l10n). Only qtbase: Qt Serial Port's
 // texts reach the log, which stays English.
 void installQtTranslation(const QString &language)
@@ -60,8 +60,10 @@ void installQtTranslation(const QString &language)
     const QString name = QStringLiteral("qtbase_") + language;
     const QString besideProgram
         = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-    if (!installFrom(name, besideProgram))
-        installFrom(name, qtFolder);
+    for (const QString &folder : { catalogueFolder, besideProgram, qtFolder }) {
+        if (installFrom(name, folder))
+            return;
+    }
 }
 
 } // namespace
