@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation>Subnetzmaske</translation>
+        <translation>Netzmaske</translation>
     </message>
     <message>
         <source>Default Gateway</source>

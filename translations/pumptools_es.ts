@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation>Máscara de subred</translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <source>Default Gateway</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>DNS Server 1</source>
-        <translation>Servidor DNS 1</translation>
+        <translation>DNS 1</translation>
     </message>
     <message>
         <source>DNS Server 2</source>
-        <translation>Servidor DNS 2</translation>
+        <translation>DNS 2</translation>
     </message>
     <message>
         <source>Submit</source>
@@ -97,7 +97,7 @@ Reinicio de la bomba en 15 s...</translation>
     <message>
         <source>TCP Timeout [Sec]</source>
         <extracomment>How long the pump keeps an idle TCP connection open, in seconds (Sec).</extracomment>
-        <translation>Tiempo de espera TCP [s]</translation>
+        <translation>Timeout TCP [s]</translation>
     </message>
     <message>
         <source>UTC Offset [±hh:mm]</source>
@@ -122,7 +122,7 @@ Reinicio de la bomba en 15 s...</translation>
     </message>
     <message>
         <source>PROFIBUS Address</source>
-        <translation>Dirección PROFIBUS</translation>
+        <translation>Dir. PROFIBUS</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -202,7 +202,7 @@ Seleccione de nuevo la bomba y envíe otra vez.</translation>
     </message>
     <message>
         <source>TCP Timeout</source>
-        <translation>Tiempo de espera TCP</translation>
+        <translation>Timeout TCP</translation>
     </message>
     <message>
         <source>UTC Offset hours</source>

@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation>Masque de sous-réseau</translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <source>Default Gateway</source>
-        <translation>Passerelle par défaut</translation>
+        <translation>Passerelle</translation>
     </message>
     <message>
         <source>DNS Server 1</source>

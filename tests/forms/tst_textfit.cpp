@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMap>
 #include <QtTest>
 
@@ -28,6 +29,7 @@ private slots:
 private:
     static QMap<QString, QRect> placesOf(const QWidget *window);
     static QStringList tooSmallTexts(const QWidget *window);
+    static QMap<QString, int> fieldWidths(const QWidget *window);
 };
 
 void TestTextFit::initTestCase()
@@ -70,6 +72,15 @@ QStringList TestTextFit::tooSmallTexts(const QWidget *window)
     return tooSmall;
 }
 
+QMap<QString, int> TestTextFit::fieldWidths(const QWidget *window)
+{
+    QMap<QString, int> widths;
+    const QList<QLineEdit *> edits = window->findChildren<QLineEdit *>();
+    for (const QLineEdit *edit : edits)
+        widths.insert(edit->objectName(), edit->width());
+    return widths;
+}
+
 QMap<QString, QRect> TestTextFit::placesOf(const QWidget *window)
 {
     QMap<QString, QRect> places;
@@ -87,8 +98,15 @@ void TestTextFit::everyTextShowsWhole()
 {
     QFETCH(int, pointSize);
     QFETCH(QString, language);
-    WindowLanguage::install(QLocale(language));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
+    QMap<QString, int> englishWidths;
+    {
+        MainWindow english;
+        english.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&english));
+        englishWidths = fieldWidths(&english);
+    }
+    WindowLanguage::install(QLocale(language));
     QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
 
     QMainWindow bare;
@@ -111,6 +129,15 @@ void TestTextFit::everyTextShowsWhole()
         QVERIFY2(places.value(it.key()) == it.value(), qPrintable(it.key()));
     QCOMPARE(clippedTexts(&window), QStringList());
     QVERIFY2(tooSmallTexts(&window).isEmpty(), qPrintable(tooSmallTexts(&window).join(" | ")));
+    // A longer label takes its room from the field beside it: a translation may take
+    // a little, never so much that an address no longer shows whole.
+    const QMap<QString, int> widths = fieldWidths(&window);
+    for (auto it = englishWidths.cbegin(); it != englishWidths.cend(); ++it)
+        QVERIFY2(widths.value(it.key()) * 10 >= it.value() * 9,
+                 qPrintable(QStringLiteral("%1 is %2 px wide, in English %3")
+                                .arg(it.key())
+                                .arg(widths.value(it.key()))
+                                .arg(it.value())));
 
     // The note below Submit and Reset covers nothing of the form.
     auto *note = window.findChild<QLabel *>(QStringLiteral("labelNote"));
