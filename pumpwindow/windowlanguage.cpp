@@ -72,14 +72,21 @@ QString WindowLanguage::install(const QLocale &locale)
 {
     initTranslationResource();
     removeInstalled();
+    QVector<QLocale::Language> missing;
     for (const QString &uiLanguage : locale.uiLanguages()) {
         // "zh-Hans-CN" and "zh-CN" both name the catalogue "zh_CN".
         const QLocale preferred(uiLanguage);
         if (preferred.language() == QLocale::English || preferred.language() == QLocale::C)
             break;
-        const QTranslator *ours = installFrom(cataloguePrefix + preferred.name(), catalogueFolder);
-        if (!ours)
+        // A list may go on from "zh-TW" to plain "zh", which names Simplified Chinese:
+        // a language whose variant is missing is not spoken in another one.
+        if (missing.contains(preferred.language()))
             continue;
+        const QTranslator *ours = installFrom(cataloguePrefix + preferred.name(), catalogueFolder);
+        if (!ours) {
+            missing.append(preferred.language());
+            continue;
+        }
         installQtTranslation(ours->language());
         return ours->language();
     }
