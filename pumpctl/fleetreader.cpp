@@ -3,15 +3,6 @@
 #include "fleetlink.h"
 #include "programprofile.h"
 
-#include <QLoggingCategory>
-
-namespace {
-
-// The link's category: --verbose shows the queries asked again among its lines.
-Q_LOGGING_CATEGORY(readerCategory, "pump.fleet")
-
-} // namespace
-
 bool PumpReadout::isComplete() const
 {
     for (const QString &value : values) {
@@ -193,8 +184,8 @@ void FleetReader::askAgain(int pump)
     Pass &pass = passes[pump];
     const QStringList missing = results.at(pump).missing(profile);
     for (const QString &mnemonic : missing)
-        qCDebug(readerCategory) << "[FleetReader] askAgain ()" << results.at(pump).pump.where
-                                << mnemonic;
+        qCDebug(fleetCategory) << "[FleetReader] askAgain ()" << results.at(pump).pump.where
+                               << mnemonic;
     if (pass.askedAgain == 0)
         ++pumpsAskedAgain;
     settingsAskedAgain += missing.size() - pass.askedAgain;

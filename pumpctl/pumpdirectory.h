@@ -44,8 +44,6 @@ public:
     void searchShowingProgress(int waitMs, const QStringList &wanted, bool onePump);
     // In order of address.
     QVector<FoundPump> pumps() const;
-    // The identities that could not be cut, as received.
-    QStringList unusableIdentities() const { return unusable; }
 
     // An IPv4 address as the windows' forms take it, leading zeros dropped; null when
     // `text` is none (and so names a pump).
@@ -73,6 +71,7 @@ private:
     QHash<QString, int> foundByAddress;
     QSet<QString> missingNames;
     QSet<QString> missingAddresses;
+    // The identities that could not be cut, as received; reported after the search.
     QStringList unusable;
     bool listening = false;
     bool endsOnFirst = false;

@@ -7,8 +7,6 @@
 
 class ProgramProfile;
 
-// How a write is shown to the technician: the frames a dry run would send, and how
-// a pump's reading differs from what it was sent. A key is never shown.
 // What became of one pump of a write.
 enum class PumpOutcome {
     Unknown,
@@ -21,6 +19,8 @@ enum class PumpOutcome {
     VerifyInterrupted, // written, then interrupted before it was read again
 };
 
+// How a write is shown to the technician: the frames a dry run would send, and how
+// a pump's reading differs from what it was sent. A key is never shown.
 namespace WriteResult {
 
 // The result line's text for a pump: "confirmed", "differs: <detail>", "not verified:

@@ -7,22 +7,19 @@
 #include "pumpserialline.h"
 #include "steadyclock.h"
 
-#include <QLoggingCategory>
 #include <QTimer>
 
 #include <deque>
 #include <map>
 #include <set>
 
+Q_LOGGING_CATEGORY(fleetCategory, "pump.fleet")
+
 namespace {
 
 // On a serial line the next frame follows the pump's answer, or this long after the
 // frame when none comes: the windows wait as long for a frame to leave and its answer.
 constexpr qint64 serialAnswerWaitNs = 2 * PumpSerialLine::frameWaitMs * FramePacer::nsPerMs;
-
-// A thousand pumps make tens of thousands of lines: they have a category of their own,
-// so that a quiet run does not even format them.
-Q_LOGGING_CATEGORY(fleetCategory, "pump.fleet")
 
 #define fleetLog(operation) qCDebug(fleetCategory) << "[FleetLink]" << operation << "()"
 

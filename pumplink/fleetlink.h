@@ -4,12 +4,18 @@
 #include "programprofile.h"
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <memory>
+
+// "pump.fleet", the one category of the fleet's diagnostic lines, the link's and those
+// of the readers that drive it: a thousand pumps make tens of thousands of lines, and
+// a quiet run does not even format them.
+Q_DECLARE_LOGGING_CATEGORY(fleetCategory)
 
 // Many pumps at once, from one transport on the event loop: every pump's read or
 // write sequence is paced as a window paces its one pump (one frame every

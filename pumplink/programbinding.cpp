@@ -77,8 +77,6 @@ const QVector<Setting> &settings()
 
 bool readsSettings() { return programProfile.readsSettings(); }
 
-bool pausesAfterLastQuery() { return programProfile.pausesAfterLastQuery(); }
-
 QVector<QByteArray> queryFrames() { return programProfile.queryFrames(); }
 
 QVector<QByteArray> writeFrames(const PUMP_MODEL_T &pump)

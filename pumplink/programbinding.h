@@ -31,7 +31,6 @@ const ProgramProfile &profile();
 const QVector<Setting> &settings();
 
 bool readsSettings();
-bool pausesAfterLastQuery();
 
 // The read sequence: one query frame per setting, or none in a write-only program.
 QVector<QByteArray> queryFrames();
@@ -40,6 +39,8 @@ QVector<QByteArray> writeFrames(const PUMP_MODEL_T &pump);
 // The pause the pump needs after frame `index` of an Ethernet sequence of `count`.
 int pauseAfterFrameMs(int index, int count, bool isWrite);
 
+// The next two exist for the reply fuzzer (fuzz/fuzz_replies.cpp) alone, which
+// checks that deliverReply raises the one signal this table names and no other.
 // The signal a reply with this upper-case mnemonic raises; null for a reply the
 // program drops (one it does not know, or one the pump volunteers).
 ReplySignal signalFor(const QByteArray &mnemonic);

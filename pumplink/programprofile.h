@@ -30,7 +30,7 @@ struct SettingDescription
     QByteArray mnemonic;
     SettingKind kind = SettingKind::Digits;
     // What the technician calls the setting, in English; marked for translation in
-    // the context "SettingTitle", where a window looks it up.
+    // the context "SettingTitle", in which a window translates it.
     const char *title = "";
     SettingRole role = SettingRole::Plain;
     // Digits only: how many digits the mask admits, and whether a sign may lead.

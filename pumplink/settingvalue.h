@@ -30,9 +30,9 @@ bool keepReported(const SettingDescription &setting, const QString &reported, QS
 enum class Held {
     // As the pump reported it: upper-cased, and a number perhaps with padding zeros.
     Reported,
-    // As a form shows the pump's report, in the text the form would send back: the
-    // form has already read the report by its rules, and a padding zero it shows is
-    // one it would send.
+    // As a form shows it after reading the report by its rules: the text the form
+    // would send back. A padding zero shown there is one the form would send, so
+    // digits are compared as text.
     OnForm,
 };
 

@@ -40,10 +40,14 @@ MainWindow::MainWindow(QWidget *parent)
     form = SettingsForm(ui);
     connectFeedback();
     disableForm();
-    connect(ui->dropDownConnection, QOverload<int>::of(&QComboBox::activated), this,
-            &MainWindow::on_pump_connection_changed);
-    connect(ui->dropDownPumps, QOverload<int>::of(&QComboBox::activated), this,
-            &MainWindow::pickPump);
+    // By signature, so that the wiring can be read back from the meta-objects.
+    connect(ui->dropDownConnection, SIGNAL(activated(int)), this,
+            SLOT(on_pump_connection_changed(int)));
+    // A pick is a new action: what was said about the last one goes before the pump
+    // is read. The other callers of on_pump_selected keep what is being said.
+    connect(ui->dropDownPumps, QOverload<int>::of(&QComboBox::activated), feedback,
+            &WindowFeedback::newAction);
+    connect(ui->dropDownPumps, SIGNAL(activated(int)), this, SLOT(on_pump_selected(int)));
     new PlaceholderPainter(ui->dropDownPumps);
     pumpManager.scanSerialPorts();
 
@@ -252,13 +256,6 @@ int MainWindow::findPump(const std::string &name) const
             return i;
     }
     return -1;
-}
-
-// The technician picked a pump: what was said before goes, and it is read.
-void MainWindow::pickPump(int idx)
-{
-    feedback->newAction();
-    on_pump_selected(idx);
 }
 
 void MainWindow::rereadSelectedPump() { on_pump_selected(ui->dropDownPumps->currentIndex()); }

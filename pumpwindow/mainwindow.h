@@ -72,7 +72,6 @@ private:
     int findPump(const std::string &name) const;
 
     void connectFeedback();
-    void pickPump(int idx);
     void rereadSelectedPump();
     void setRetryOverlayShown(bool shown);
 

@@ -40,6 +40,34 @@ inline void chooseItem(QComboBox *combo, int index)
     emit combo->activated(index);
 }
 
+// How the window wires its two drop-downs, read back from its connections: each
+// one's activated(int) reaches its slot directly, by signature, exactly once. The
+// check breaks the connections it finds, so it comes last on a window. "" when the
+// wiring is so; otherwise what is not.
+inline QString dropDownWiringFault(QWidget *window)
+{
+    const struct
+    {
+        const char *combo;
+        const char *slot;
+    } wanted[] = {
+        { "dropDownConnection", SLOT(on_pump_connection_changed(int)) },
+        { "dropDownPumps", SLOT(on_pump_selected(int)) },
+    };
+    for (const auto &wire : wanted) {
+        auto *combo = window->findChild<QComboBox *>(QLatin1String(wire.combo));
+        const QString name = QLatin1String(wire.combo);
+        const QString slot = QLatin1String(wire.slot + 1); // behind SLOT()'s code digit
+        if (!combo)
+            return name + QStringLiteral(" is missing");
+        if (!QObject::disconnect(combo, SIGNAL(activated(int)), window, wire.slot))
+            return name + QStringLiteral(" activated(int) does not reach ") + slot;
+        if (QObject::disconnect(combo, SIGNAL(activated(int)), window, wire.slot))
+            return name + QStringLiteral(" activated(int) reaches ") + slot + " twice";
+    }
+    return QString();
+}
+
 // Replaces what a field holds by typing, key by key; an input mask decides what it
 // makes of every key, as it does for the technician. A character outside ASCII has
 // no key code of its own and arrives as a key event carrying its text, as an input

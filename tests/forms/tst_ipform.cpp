@@ -9,11 +9,12 @@ WantedForm ipForm()
     form.title = QStringLiteral("Velmora Network Tool v1.0.0");
     form.addWindow();
     form.addLogo();
-    form.addConnectionGroup("layoutWidget1", QRect(220, 74, 189, 56));
+    // Wide enough for "Connection" beside the combo box's 125 pixels under DejaVu Sans.
+    form.addConnectionGroup("layoutWidget1", QRect(220, 74, 215, 56));
     form.addSearchGroup("layoutWidget2", QRect(62, 130, 540, 25));
     form.addBrowserButton();
 
-    form.addRows("layoutWidget4", "verticalLayout_2", QRect(61, 211, 207, 80),
+    form.addRows("layoutWidget4", "verticalLayout_2", QRect(61, 211, 235, 80),
                  { { "horizontalLayout_2", "label", "dropDownNAM" },
                    { "horizontalLayout_5", "label_2", "lineEdit_NIP" },
                    { "horizontalLayout_6", "label_5", "lineEdit_NSM" } });

@@ -9,10 +9,11 @@ WantedForm keyForm()
     form.title = QStringLiteral("Velmora Connection Tool v1.0.0");
     form.addWindow();
     form.addLogo();
-    form.addConnectionGroup("layoutWidget1", QRect(220, 74, 189, 56));
+    // Wide enough for "Connection" beside the combo box's 125 pixels under DejaVu Sans.
+    form.addConnectionGroup("layoutWidget1", QRect(220, 74, 215, 56));
     form.addSearchGroup("layoutWidget2", QRect(62, 130, 540, 25));
 
-    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 337, 136),
+    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 350, 136),
                  { { "horizontalLayout_7", "label_6", "lineEdit_NK1" },
                    { "horizontalLayout_8", "label_7", "lineEdit_NK2" },
                    { "horizontalLayout_9", "label_8", "lineEdit_NK3" },

@@ -33,7 +33,8 @@ WantedForm networkForm()
     form.title = QStringLiteral("Corvane Network Tool v1.0.6");
     form.addWindow();
     form.addLogo();
-    form.addConnectionGroup("layoutWidget2", QRect(220, 74, 189, 56));
+    // Wide enough for "Connection" beside the combo box's 125 pixels under DejaVu Sans.
+    form.addConnectionGroup("layoutWidget2", QRect(220, 74, 215, 56));
     form.addSearchGroup("layoutWidget3", QRect(62, 130, 540, 25));
     form.addBrowserButton();
 

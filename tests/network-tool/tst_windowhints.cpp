@@ -34,6 +34,7 @@ private slots:
     void valuesHeldDifferentlyAreListed();
     void paddedDigitsAreHeldAsTheFormShowsThem();
     void aPumpBackAfterTwentySecondsIsConfirmed();
+    void aPickGoesStraightToTheSlotAndStartsAfresh();
 
 private:
     bool selectPumpThatStores(const QByteArray &mnemonic, const QByteArray &stored);
@@ -358,6 +359,25 @@ void TestWindowHints::aPumpBackAfterTwentySecondsIsConfirmed()
     // The note goes with the next action.
     QTest::mouseClick(widget<QPushButton>("btnReset"), Qt::LeftButton);
     QVERIFY(!note()->isVisible());
+}
+
+// The pump list's pick reaches on_pump_selected by the window's own wiring, and what
+// was said about the last action goes before the pump is read.
+void TestWindowHints::aPickGoesStraightToTheSlotAndStartsAfresh()
+{
+    offerIdentity(window.get(), identityText(loopbackPump(0)));
+    note()->setText(QStringLiteral("The pump holds every setting as written."));
+    note()->show();
+    auto *pumps = widget<QComboBox>("dropDownPumps");
+    const QString selected = QStringLiteral("[MAIN_WINDOW] on_pump_selected () 0 selected.");
+    chooseItem(pumps, 0);
+    QVERIFY(!note()->isVisible());
+    QCOMPARE(capture->lines().count(selected), 1);
+
+    QCOMPARE(dropDownWiringFault(window.get()), QString());
+    // The connection just broken was the only road from a pick to the slot.
+    chooseItem(pumps, 0);
+    QCOMPARE(capture->lines().count(selected), 1);
 }
 
 QTEST_MAIN(TestWindowHints)
