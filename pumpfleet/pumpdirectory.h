@@ -47,6 +47,8 @@ public:
     void search(int waitMs, const QStringList &wanted = QStringList(), bool onePump = false);
     // In order of address.
     QVector<FoundPump> pumps() const;
+    // The identities that could not be cut, as received.
+    QStringList unusableIdentities() const { return unusable; }
 
     // An IPv4 address as the windows' forms take it, leading zeros dropped; null when
     // `text` is none (and so names a pump).
@@ -77,7 +79,6 @@ private:
     QHash<QString, int> foundByAddress;
     QSet<QString> missingNames;
     QSet<QString> missingAddresses;
-    // The identities that could not be cut, as received; reported after the search.
     QStringList unusable;
     QVector<PumpAdapter> adapters;
     bool listening = false;

@@ -59,6 +59,8 @@ bool sameNumber(const QString &a, const QString &b)
 
 namespace SettingValue {
 
+QString assignmentText(bool isDhcp) { return isDhcp ? dhcp : staticAssignment; }
+
 QString switchText(bool on) { return on ? switchOn : switchOff; }
 
 bool hasControlCharacter(const QString &text)

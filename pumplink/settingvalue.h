@@ -54,6 +54,10 @@ bool assignsStatic(const QString &sent);
 // `sent` as a person reads it: the switches without their CR; a key never.
 QString shown(const SettingDescription &setting, const QString &sent);
 
+// What an assignment sends: "DHCP", or "Static" for an address of its own. A form
+// shows them in its own language; the pump is told in these words only.
+QString assignmentText(bool isDhcp);
+
 // What a switch sends: "On" or "Off" with a CR of its own, which the pump takes as
 // the end of the value; the frame adds its CR behind it.
 QString switchText(bool on);

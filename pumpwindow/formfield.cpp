@@ -46,7 +46,9 @@ QString fieldValue(const FormField &field)
 {
     switch (field.kind()) {
     case SettingKind::Assignment:
-        return static_cast<QComboBox *>(field.editor)->currentText();
+        // Its box lists "DHCP", then "Static", in the window's language.
+        return SettingValue::assignmentText(static_cast<QComboBox *>(field.editor)->currentIndex()
+                                            == 0);
     case SettingKind::Switch:
         return SettingValue::switchText(static_cast<QSlider *>(field.editor)->value() == 1);
     case SettingKind::Address: {

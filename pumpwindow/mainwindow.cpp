@@ -10,7 +10,6 @@
 #include "windowmessages.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHostAddress>
 #include <QMessageBox>
@@ -24,8 +23,6 @@ constexpr int searchTimeMs = 3000;
 constexpr int restartTimeMs = 15000;
 // Each pump entry keeps the adapter it answered on.
 constexpr int adapterRole = Qt::UserRole + 1;
-
-QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
 } // namespace
 
@@ -221,14 +218,14 @@ void MainWindow::on_btnSearch_clicked()
     disableForm();
     pumpManager.searchPumps();
     ui->btnSearch->setEnabled(false);
-    ui->btnSearch->setText(windowText("Searching..."));
+    ui->btnSearch->setText(tr("Searching..."));
     searchTimer.start();
 }
 
 void MainWindow::on_search_timeout()
 {
     windowLog("on_search_timeout");
-    ui->btnSearch->setText(windowText("Search Pumps"));
+    ui->btnSearch->setText(tr("Search Pumps"));
     ui->btnSearch->setEnabled(true);
     // A lone pump is selected without the technician; among several they choose.
     if (ui->dropDownPumps->count() == 1)
@@ -328,7 +325,7 @@ void MainWindow::on_btnSubmit_clicked()
     PUMP_MODEL_T pump;
     if (!form.read(&pump)) {
         QMessageBox message;
-        message.setText(windowText("Please correct the highlighted entry."));
+        message.setText(tr("Please correct the highlighted entry."));
         message.exec();
         return;
     }
@@ -337,9 +334,9 @@ void MainWindow::on_btnSubmit_clicked()
         // The pump did not get the settings and their save command: say so, and leave
         // the form as the technician has it.
         QMessageBox message;
-        message.setText(windowText("The settings were not saved: the serial port is not open "
-                                   "or was lost while writing.\n"
-                                   "Select the pump again and submit once more."));
+        message.setText(tr("The settings were not saved: the serial port is not open "
+                           "or was lost while writing.\n"
+                           "Select the pump again and submit once more."));
         message.exec();
         return;
     }

@@ -1,6 +1,16 @@
 #include "pumpapplication.h"
 
+#include "windowlanguage.h"
+
 #include <QIcon>
+
+PumpApplication::PumpApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationVersion(QStringLiteral(PUMPTOOLS_VERSION));
+    setProgramIcon();
+    WindowLanguage::install();
+}
 
 void prepareApplication()
 {

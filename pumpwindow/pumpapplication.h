@@ -5,17 +5,25 @@
 
 #include <QApplication>
 
-// Scales the fixed layout on dense screens and gives the program its icon; both
-// must happen around the creation of the application object.
+// The application object of every window of the family. It gives the program its
+// version and its icon, and installs the translation of the system's UI language,
+// so that a window speaks it from its first text on.
+class PumpApplication : public QApplication
+{
+public:
+    // Call prepareApplication() first.
+    PumpApplication(int &argc, char **argv);
+};
+
+// Scales the fixed layout on dense screens; must happen before the application
+// object exists.
 void prepareApplication();
 void setProgramIcon();
 
 template<class Window> int runPumpTool(int argc, char **argv)
 {
     prepareApplication();
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(PUMPTOOLS_VERSION));
-    setProgramIcon();
+    PumpApplication application(argc, argv);
     Window window;
     window.show();
     return application.exec();
