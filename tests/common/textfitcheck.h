@@ -90,13 +90,4 @@ inline bool dejaVuSansInstalled()
     return QFontDatabase().families().contains(QStringLiteral("DejaVu Sans"));
 }
 
-// A data column "pointSize": the toolkit's own default size, and the one many
-// desktops choose.
-inline void addDejaVuSansSizes()
-{
-    QTest::addColumn<int>("pointSize");
-    QTest::newRow("DejaVu Sans 9") << 9;
-    QTest::newRow("DejaVu Sans 10") << 10;
-}
-
 #endif // TEXTFITCHECK_H

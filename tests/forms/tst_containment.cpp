@@ -1,14 +1,17 @@
 #include "mainwindow.h"
 #include "textfitcheck.h"
+#include "windowlanguage.h"
 
 #include <QApplication>
 #include <QLayout>
 #include <QtTest>
 
 // No widget of the tool's window is cut off by its container: under DejaVu Sans, at
-// the scale the run is given (QT_SCALE_FACTOR, 1 when unset), each widget lies whole
-// inside the widget that holds it, and each holder inside the window. A combo box
-// pushed past its container's edge loses its arrow; a field, its right border.
+// the scale the run is given (QT_SCALE_FACTOR, 1 when unset), in every language the
+// window speaks, each widget lies whole inside the widget that holds it, and each
+// holder inside the window. A combo box pushed past its container's edge loses its
+// arrow; a field, its right border. A translation's longer label pushes its row
+// wider than in English.
 class TestContainment : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,7 @@ private slots:
     void initTestCase();
     void everyWidgetLiesWholeInItsContainer_data();
     void everyWidgetLiesWholeInItsContainer();
+    void cleanup();
 };
 
 void TestContainment::initTestCase()
@@ -24,12 +28,25 @@ void TestContainment::initTestCase()
     QVERIFY2(dejaVuSansInstalled(), "DejaVu Sans is not installed (Debian: fonts-dejavu-core)");
 }
 
-void TestContainment::everyWidgetLiesWholeInItsContainer_data() { addDejaVuSansSizes(); }
+void TestContainment::cleanup() { WindowLanguage::install(QLocale::c()); }
+
+void TestContainment::everyWidgetLiesWholeInItsContainer_data()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QString>("language");
+    // The toolkit's own default size, and the one many desktops choose.
+    for (const int size : { 9, 10 }) {
+        for (const QString &language : QStringList("en") + WindowLanguage::available())
+            QTest::addRow("DejaVu Sans %d, %s", size, qPrintable(language)) << size << language;
+    }
+}
 
 void TestContainment::everyWidgetLiesWholeInItsContainer()
 {
     QFETCH(int, pointSize);
+    QFETCH(QString, language);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
+    QVERIFY(WindowLanguage::install(QLocale(language)).startsWith(language.left(2)));
     QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
 
     MainWindow window;

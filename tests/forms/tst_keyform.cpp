@@ -13,7 +13,10 @@ WantedForm keyForm()
     form.addConnectionGroup("layoutWidget1", QRect(220, 74, 215, 56));
     form.addSearchGroup("layoutWidget2", QRect(62, 130, 540, 25));
 
-    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 350, 136),
+    // Wide enough for the longest translated label ("Schlüssel 1", 79 pixels under
+    // DejaVu Sans 10) beside a field's 300 pixels; it grows to the right only, into
+    // the window's empty side, so every row keeps its place.
+    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 476, 136),
                  { { "horizontalLayout_7", "label_6", "lineEdit_NK1" },
                    { "horizontalLayout_8", "label_7", "lineEdit_NK2" },
                    { "horizontalLayout_9", "label_8", "lineEdit_NK3" },
