@@ -15,8 +15,9 @@ WantedForm keyForm()
 
     // Wide enough for the longest translated label ("Schlüssel 1", 79 pixels under
     // DejaVu Sans 10) beside a field's 300 pixels; it grows to the right only, into
-    // the window's empty side, so every row keeps its place.
-    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 476, 136),
+    // the window's empty side, so every row keeps its place, and ends where the pump
+    // box ends.
+    form.addRows("layoutWidget3", "verticalLayout", QRect(150, 212, 452, 136),
                  { { "horizontalLayout_7", "label_6", "lineEdit_NK1" },
                    { "horizontalLayout_8", "label_7", "lineEdit_NK2" },
                    { "horizontalLayout_9", "label_8", "lineEdit_NK3" },
