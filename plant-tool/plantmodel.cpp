@@ -115,7 +115,7 @@ QVariant PlantModel::data(const QModelIndex &index, int role) const
     case AddressColumn:
         return pump.pump.address;
     case AdapterColumn:
-        return pump.adapter;
+        return pump.pump.adapter.label();
     default:
         return QVariant();
     }

@@ -1,4 +1,5 @@
 #include "cellranges.h"
+#include "plantreport.h"
 #include "plantwindowtest.h"
 #include "programprofile.h"
 
@@ -29,6 +30,7 @@ private slots:
     void planIsSavedAsPumpctlReadsIt();
     void sortAndFilter();
     void writeShortcutFromTheTable();
+    void adapterShowsInTheRowAndTheReport();
 
 private:
     QModelIndex cell(int row, const char *mnemonic) const;
@@ -264,6 +266,28 @@ void TestPlantEdits::writeShortcutFromTheTable()
     QVERIFY2(answerer.texts.first().startsWith(QStringLiteral("No cell changes")),
              qPrintable(answerer.texts.first()));
     QVERIFY(!window->isBusy());
+}
+
+// A pump found through a network adapter names it in its row, and the report lists
+// the adapters the search reached. (On loopback the search finds no adapter: the
+// pump comes as the search would have given it on a cable.)
+void TestPlantEdits::adapterShowsInTheRowAndTheReport()
+{
+    PumpAdapter cable;
+    cable.name = cable.displayName = QStringLiteral("cable0");
+    cable.address = QHostAddress(QStringLiteral("198.18.2.1"));
+    cable.prefixLength = 24;
+    PlantModel &model = window->model();
+    const int row = model.addPump(
+        { QStringLiteral("PUMP-CABLE"), QStringLiteral("198.18.2.7"), QString(),
+          PumpAdapters::scopedWhere(QStringLiteral("198.18.2.7"), cable.name), cable });
+    QVERIFY(runUntil([&] { return model.rowCount() == row + 1; }, 1000));
+    QCOMPARE(model.index(row, PlantModel::AdapterColumn).data().toString(),
+             QStringLiteral("cable0 198.18.2.1/24"));
+    // The loopback pumps name no adapter.
+    QCOMPARE(model.index(0, PlantModel::AdapterColumn).data().toString(), QString());
+    const QString html = PlantReport(model, QString(), QString()).html();
+    QVERIFY2(html.contains(QStringLiteral("<td>cable0 198.18.2.1/24</td>")), qPrintable(html));
 }
 
 QTEST_MAIN(TestPlantEdits)
