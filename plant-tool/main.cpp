@@ -6,9 +6,8 @@
 int main(int argc, char **argv)
 {
     prepareApplication();
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(PUMPTOOLS_VERSION));
-    setProgramIcon();
+    // Its version, its icon, and the technician's language, as every window of the family.
+    PumpApplication application(argc, argv);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

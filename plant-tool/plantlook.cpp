@@ -2,37 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-// The titles the windows give the settings.
-const char *const settingTitles[][2] = {
-    { "NAM", QT_TRANSLATE_NOOP("PlantLook", "IP Assignment") },
-    { "NIP", QT_TRANSLATE_NOOP("PlantLook", "IPv4 Address") },
-    { "NSM", QT_TRANSLATE_NOOP("PlantLook", "Subnet Mask") },
-    { "NDG", QT_TRANSLATE_NOOP("PlantLook", "Default Gateway") },
-    { "ND1", QT_TRANSLATE_NOOP("PlantLook", "DNS Server 1") },
-    { "ND2", QT_TRANSLATE_NOOP("PlantLook", "DNS Server 2") },
-    { "NTT", QT_TRANSLATE_NOOP("PlantLook", "TCP Timeout [Sec]") },
-    { "NUH", QT_TRANSLATE_NOOP("PlantLook", "UTC Offset [±hh]") },
-    { "NUM", QT_TRANSLATE_NOOP("PlantLook", "UTC Offset [mm]") },
-    { "NCM", QT_TRANSLATE_NOOP("PlantLook", "Cloud Monitor") },
-    { "NBT", QT_TRANSLATE_NOOP("PlantLook", "Bluetooth") },
-    { "NTN", QT_TRANSLATE_NOOP("PlantLook", "Telnet") },
-    { "NPA", QT_TRANSLATE_NOOP("PlantLook", "PROFIBUS Address") },
-};
-
-} // namespace
-
 namespace PlantLook {
-
-QString settingTitle(const QByteArray &mnemonic)
-{
-    for (const auto &title : settingTitles) {
-        if (mnemonic == title[0])
-            return QCoreApplication::translate("PlantLook", title[1]);
-    }
-    return QString::fromLatin1(mnemonic);
-}
 
 QString outcomeText(PumpOutcome outcome, const QString &detail)
 {

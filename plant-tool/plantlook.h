@@ -3,16 +3,12 @@
 
 #include "writeresult.h"
 
-#include <QByteArray>
 #include <QColor>
 #include <QString>
 
 // How the plant's table names and colours what it shows.
 namespace PlantLook {
 
-// The title the windows give a setting, translated; the mnemonic for one they do
-// not show.
-QString settingTitle(const QByteArray &mnemonic);
 // "confirmed", "differs: …" and so on, translated: the words pumpctl prints.
 QString outcomeText(PumpOutcome outcome, const QString &detail);
 QColor outcomeColour(PumpOutcome outcome);

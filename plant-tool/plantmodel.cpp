@@ -58,7 +58,9 @@ int PlantModel::settingOfColumn(int column) const
 
 QString PlantModel::settingTitle(int setting) const
 {
-    return PlantLook::settingTitle(currentProfile->settings().at(setting).mnemonic);
+    // The windows' own title for the setting, in their words and language.
+    return QCoreApplication::translate("SettingTitle",
+                                       currentProfile->settings().at(setting).title);
 }
 
 QVariant PlantModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -113,7 +115,7 @@ QVariant PlantModel::data(const QModelIndex &index, int role) const
     case AddressColumn:
         return pump.pump.address;
     case AdapterColumn:
-        return pump.adapter;
+        return pump.pump.adapter.label();
     default:
         return QVariant();
     }

@@ -17,8 +17,7 @@ class QUndoStack;
 // edits, and what became of it in the last write.
 struct PlantRow
 {
-    FoundPump pump;
-    QString adapter;
+    FoundPump pump; // with the adapter it answered on
     QStringList reported; // in the profile's order; null where the pump gave no answer
     QStringList edited; // null where the technician left the pump's value
     QStringList planProblems; // null where the plan put nothing wrong in the cell

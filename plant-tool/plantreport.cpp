@@ -32,8 +32,9 @@ QString PlantReport::html() const
 {
     QSet<QString> adapterSet;
     for (int row = 0; row < model.pumpCount(); ++row) {
-        if (!model.row(row).adapter.isEmpty())
-            adapterSet.insert(model.row(row).adapter);
+        const QString adapter = model.row(row).pump.adapter.label();
+        if (!adapter.isEmpty())
+            adapterSet.insert(adapter);
     }
     QStringList adapters = adapterSet.values();
     adapters.sort();

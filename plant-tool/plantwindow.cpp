@@ -1,6 +1,7 @@
 #include "plantwindow.h"
 
 #include "plantdelegate.h"
+#include "plantlook.h"
 #include "plantsearch.h"
 #include "plantwriter.h"
 #include "programprofile.h"
@@ -122,7 +123,7 @@ void PlantWindow::fitColumns()
                           metrics.horizontalAdvance(QStringLiteral("PUMP-0000-AB12CD3")) + 24);
     header->resizeSection(
         plant.outcomeColumn(),
-        metrics.horizontalAdvance(QStringLiteral("did not answer after its restart")) + 24);
+        metrics.horizontalAdvance(PlantLook::outcomeText(PumpOutcome::Silent, QString())) + 24);
 }
 
 void PlantWindow::buildActions()

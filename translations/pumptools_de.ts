@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CellRanges</name>
+    <message>
+        <source>&quot;%1&quot; is no IPv4 address</source>
+        <translation>„%1“ ist keine IPv4-Adresse</translation>
+    </message>
+    <message>
+        <source>%L1 addresses from %2 would run past .254</source>
+        <translation>%L1 Adressen ab %2 gingen über .254 hinaus</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Connection</source>
@@ -172,6 +183,457 @@ Wählen Sie die Pumpe erneut aus und übertragen Sie noch einmal.</translation>
         <source>99</source>
         <extracomment>An input mask, which says what may be typed: keep it exactly as it is.</extracomment>
         <translation>99</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan %1 cannot be read: %2</source>
+        <translation>Der Plan %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be used; the table is left as it was.
+%2</source>
+        <translation>Der Plan %1 kann nicht verwendet werden; die Tabelle bleibt unverändert.
+%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>The plan cannot be saved: %1</source>
+        <translation>Der Plan kann nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlantLook</name>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation>abweichend: %1</translation>
+    </message>
+    <message>
+        <source>not verified: %1 did not answer</source>
+        <translation>nicht geprüft: %1 hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>did not answer after its restart</source>
+        <translation>hat nach dem Neustart nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
+    <message>
+        <source>written, not verified (stopped)</source>
+        <translation>geschrieben, nicht geprüft (gestoppt)</translation>
+    </message>
+    <message>
+        <source>not written (stopped)</source>
+        <translation>nicht geschrieben (gestoppt)</translation>
+    </message>
+</context>
+<context>
+    <name>PlantModel</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>The pump reported %1</source>
+        <translation>Die Pumpe meldete %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>writing…</source>
+        <translation>wird geschrieben…</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>PlantReport</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Adapters</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <source>every adapter the search reached</source>
+        <translation>jeder Netzwerkadapter, den die Suche erreicht hat</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>Pumpen</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Address before</source>
+        <translation>Adresse vorher</translation>
+    </message>
+    <message>
+        <source>Address after</source>
+        <translation>Adresse nachher</translation>
+    </message>
+    <message>
+        <source>Settings written</source>
+        <translation>Geschriebene Einstellungen</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>No write was made.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>PlantWindow</name>
+    <message>
+        <source>Corvane Plant Tool v%1</source>
+        <translation>Corvane Plant Tool v%1</translation>
+    </message>
+    <message>
+        <source>Press Search (F5) to find the plant&apos;s pumps.</source>
+        <translation>Drücken Sie „Suchen“ (F5), um die Pumpen der Anlage zu finden.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>All columns</source>
+        <translation>Alle Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Plant</source>
+        <translation>&amp;Anlage</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan…</source>
+        <translation>Plan ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Save Plan &amp;As…</source>
+        <translation>Plan speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Protokoll…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Addresses…</source>
+        <translation>Adressen &amp;fortlaufend füllen…</translation>
+    </message>
+    <message>
+        <source>P&amp;umps</source>
+        <translation>P&amp;umpen</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>Network settings (13)</source>
+        <translation>Netzwerkeinstellungen (13)</translation>
+    </message>
+    <message>
+        <source>IP settings (6)</source>
+        <translation>IP-Einstellungen (6)</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Press Search (F5) to read the pumps&apos; %1 settings.</source>
+        <translation>Drücken Sie „Suchen“ (F5), um die %1 Einstellungen der Pumpen zu lesen.</translation>
+    </message>
+    <message>
+        <source>The search cannot be sent: %1</source>
+        <translation>Die Suche kann nicht gesendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Searching: %L1 pumps answered</source>
+        <translation>Suche läuft: %L1 Pumpen haben geantwortet</translation>
+    </message>
+    <message>
+        <source>Reading %L1 of %L2 pumps</source>
+        <translation>Lese %L1 von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>asking again: %L1 settings from %L2 pumps</source>
+        <translation>erneute Abfrage: %L1 Einstellungen von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>No pump answered the search.</source>
+        <translation>Keine Pumpe hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>%L1 pumps read; %L2 left settings unanswered.</source>
+        <translation>%L1 Pumpen gelesen; %L2 haben Einstellungen nicht beantwortet.</translation>
+    </message>
+    <message>
+        <source>%L1 pumps read.</source>
+        <translation>%L1 Pumpen gelesen.</translation>
+    </message>
+    <message>
+        <source>Pumps are being written. Stop the write and close when the pumps on the wire have their save frame?</source>
+        <translation>Pumpen werden gerade geschrieben. Schreiben stoppen und schließen, sobald die Pumpen in Arbeit ihren Speicherbefehl erhalten haben?</translation>
+    </message>
+    <message>
+        <source>Plans (*.csv *.txt);;All files (*)</source>
+        <translation>Pläne (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+    <message>
+        <source>Open plan %1</source>
+        <translation>Plan %1 öffnen</translation>
+    </message>
+    <message>
+        <source>Pumps the plan names but the search did not find: %L1</source>
+        <translation>Pumpen, die der Plan nennt, die Suche aber nicht gefunden hat: %L1</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Fill Addresses</source>
+        <translation>Adressen fortlaufend füllen</translation>
+    </message>
+    <message>
+        <source>First address of the series (%L1 cells):</source>
+        <translation>Erste Adresse der Reihe (%L1 Zellen):</translation>
+    </message>
+    <message>
+        <source>Only address cells can be filled as a series.</source>
+        <translation>Nur Adresszellen können fortlaufend gefüllt werden.</translation>
+    </message>
+    <message>
+        <source>The series cannot be filled: %1.</source>
+        <translation>Die Reihe kann nicht gefüllt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Fill addresses</source>
+        <translation>Adressen füllen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved to %1.</source>
+        <translation>Das Protokoll kann nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No cell changes what a pump holds: there is nothing to write.</source>
+        <translation>Keine Zelle ändert, was eine Pumpe gespeichert hat: Es gibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Nothing was sent:
+%1</source>
+        <translation>Es wurde nichts gesendet:
+%1</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… und %L1 weitere</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Please correct the red cells:
+%1</source>
+        <translation>Es wurde nichts gesendet. Bitte korrigieren Sie die roten Zellen:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 on 1 pump</source>
+        <translation>%1 an 1 Pumpe</translation>
+    </message>
+    <message>
+        <source>%1 on %L2 pumps</source>
+        <translation>%1 an %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>Write 1 pump?</source>
+        <translation>1 Pumpe schreiben?</translation>
+    </message>
+    <message>
+        <source>Write %L1 pumps?</source>
+        <translation>%L1 Pumpen schreiben?</translation>
+    </message>
+    <message>
+        <source>These settings change:
+%1
+
+Each pump saves and restarts; then it is read back.</source>
+        <translation>Diese Einstellungen ändern sich:
+%1
+
+Jede Pumpe speichert und startet neu; danach wird sie zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Finding the pumps to write</source>
+        <translation>Die zu schreibenden Pumpen werden gesucht</translation>
+    </message>
+    <message>
+        <source>Reading first: %L1 of %L2 pumps</source>
+        <translation>Zuerst lesen: %L1 von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>Writing: %L1 of %L2 pumps</source>
+        <translation>Schreibe: %L1 von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>Waiting for the restart: %1 s left</source>
+        <translation>Warten auf den Neustart: noch %1 s</translation>
+    </message>
+    <message>
+        <source>Verifying: asking again %L1 settings from %L2 pumps</source>
+        <translation>Prüfung: erneute Abfrage von %L1 Einstellungen von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>Verifying: %L1 of %L2 pumps</source>
+        <translation>Prüfung: %L1 von %L2 Pumpen</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2 pumps confirmed.</source>
+        <translation>%L1 von %L2 Pumpen bestätigt.</translation>
+    </message>
+    <message>
+        <source>Stopped. </source>
+        <translation>Gestoppt. </translation>
     </message>
 </context>
 <context>
@@ -373,6 +835,29 @@ Neue Abfrage alle 3 Sekunden...</translation>
         <source>Off</source>
         <extracomment>The state of a switch such as Bluetooth or Telnet: switched off.</extracomment>
         <translation>Aus</translation>
+    </message>
+    <message>
+        <source>The pump at %1 answered on the adapter %2, but the system will not send to it through %2 alone: %3.
+
+If the pump does not lie in %2&apos;s network (%4), give %2 an address in the pump&apos;s network, for example %5/24, then search again.</source>
+        <translation>Die Pumpe unter %1 hat über den Netzwerkadapter %2 geantwortet, aber das System sendet nicht allein über %2 an sie: %3.
+
+Liegt die Pumpe nicht im Netzwerk von %2 (%4), geben Sie %2 eine Adresse im Netzwerk der Pumpe, zum Beispiel %5/24, und suchen Sie dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The plant&apos;s pumps in one table, written at once.</source>
+        <translation>Die Pumpen der Anlage in einer Tabelle, auf einmal geschrieben.</translation>
+    </message>
+    <message>
+        <source>A plan to open once the first search has ended.</source>
+        <translation>Ein Plan, der nach der ersten Suche geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>How long the pumps take to restart (default 15).</source>
+        <translation>Wie lange die Pumpen für den Neustart brauchen (Standard 15).</translation>
     </message>
 </context>
 </TS>

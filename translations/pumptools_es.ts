@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CellRanges</name>
+    <message>
+        <source>&quot;%1&quot; is no IPv4 address</source>
+        <translation>&quot;%1&quot; no es una dirección IPv4</translation>
+    </message>
+    <message>
+        <source>%L1 addresses from %2 would run past .254</source>
+        <translation>%L1 direcciones a partir de %2 pasarían de .254</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Connection</source>
@@ -172,6 +183,457 @@ Seleccione de nuevo la bomba y envíe otra vez.</translation>
         <source>99</source>
         <extracomment>An input mask, which says what may be typed: keep it exactly as it is.</extracomment>
         <translation>99</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan %1 cannot be read: %2</source>
+        <translation>No se puede leer el plan %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be used; the table is left as it was.
+%2</source>
+        <translation>No se puede usar el plan %1; la tabla queda como estaba.
+%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1, línea %2, columna %3: %4</translation>
+    </message>
+    <message>
+        <source>The plan cannot be saved: %1</source>
+        <translation>No se puede guardar el plan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlantLook</name>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmado</translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation>difiere: %1</translation>
+    </message>
+    <message>
+        <source>not verified: %1 did not answer</source>
+        <translation>no verificado: %1 no respondió</translation>
+    </message>
+    <message>
+        <source>did not answer after its restart</source>
+        <translation>no respondió tras reiniciarse</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>written, not verified (stopped)</source>
+        <translation>escrito, no verificado (detenido)</translation>
+    </message>
+    <message>
+        <source>not written (stopped)</source>
+        <translation>no escrito (detenido)</translation>
+    </message>
+</context>
+<context>
+    <name>PlantModel</name>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adaptador</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The pump reported %1</source>
+        <translation>La bomba indicó %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrada</translation>
+    </message>
+    <message>
+        <source>writing…</source>
+        <translation>escribiendo…</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlantReport</name>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Informe de puesta en marcha</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Adapters</source>
+        <translation>Adaptadores</translation>
+    </message>
+    <message>
+        <source>every adapter the search reached</source>
+        <translation>todos los adaptadores que alcanzó la búsqueda</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Herramienta</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>Bombas</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Address before</source>
+        <translation>Dirección anterior</translation>
+    </message>
+    <message>
+        <source>Address after</source>
+        <translation>Dirección posterior</translation>
+    </message>
+    <message>
+        <source>Settings written</source>
+        <translation>Parámetros escritos</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>No write was made.</source>
+        <translation>No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>PlantWindow</name>
+    <message>
+        <source>Corvane Plant Tool v%1</source>
+        <translation>Corvane Plant Tool v%1</translation>
+    </message>
+    <message>
+        <source>Press Search (F5) to find the plant&apos;s pumps.</source>
+        <translation>Pulse Buscar (F5) para encontrar las bombas de la planta.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>All columns</source>
+        <translation>Todas las columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Plant</source>
+        <translation>&amp;Planta</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan…</source>
+        <translation>&amp;Abrir plan…</translation>
+    </message>
+    <message>
+        <source>Save Plan &amp;As…</source>
+        <translation>Guardar plan &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Informe…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Addresses…</source>
+        <translation>&amp;Rellenar direcciones…</translation>
+    </message>
+    <message>
+        <source>P&amp;umps</source>
+        <translation>Bo&amp;mbas</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Escribir</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>De&amp;tener</translation>
+    </message>
+    <message>
+        <source>Network settings (13)</source>
+        <translation>Parámetros de red (13)</translation>
+    </message>
+    <message>
+        <source>IP settings (6)</source>
+        <translation>Parámetros IP (6)</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Planta</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Press Search (F5) to read the pumps&apos; %1 settings.</source>
+        <translation>Pulse Buscar (F5) para leer los %1 parámetros de las bombas.</translation>
+    </message>
+    <message>
+        <source>The search cannot be sent: %1</source>
+        <translation>No se puede enviar la búsqueda: %1</translation>
+    </message>
+    <message>
+        <source>Searching: %L1 pumps answered</source>
+        <translation>Buscando: %L1 bombas respondieron</translation>
+    </message>
+    <message>
+        <source>Reading %L1 of %L2 pumps</source>
+        <translation>Leyendo %L1 de %L2 bombas</translation>
+    </message>
+    <message>
+        <source>asking again: %L1 settings from %L2 pumps</source>
+        <translation>preguntando de nuevo: %L1 parámetros de %L2 bombas</translation>
+    </message>
+    <message>
+        <source>No pump answered the search.</source>
+        <translation>Ninguna bomba respondió a la búsqueda.</translation>
+    </message>
+    <message>
+        <source>%L1 pumps read; %L2 left settings unanswered.</source>
+        <translation>%L1 bombas leídas; %L2 dejaron parámetros sin responder.</translation>
+    </message>
+    <message>
+        <source>%L1 pumps read.</source>
+        <translation>%L1 bombas leídas.</translation>
+    </message>
+    <message>
+        <source>Pumps are being written. Stop the write and close when the pumps on the wire have their save frame?</source>
+        <translation>Se están escribiendo bombas. ¿Detener la escritura y cerrar cuando las bombas en curso hayan recibido su orden de guardar?</translation>
+    </message>
+    <message>
+        <source>Plans (*.csv *.txt);;All files (*)</source>
+        <translation>Planes (*.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Abrir plan</translation>
+    </message>
+    <message>
+        <source>Open plan %1</source>
+        <translation>Abrir plan %1</translation>
+    </message>
+    <message>
+        <source>Pumps the plan names but the search did not find: %L1</source>
+        <translation>Bombas que nombra el plan pero que la búsqueda no encontró: %L1</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Guardar plan</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Fill Addresses</source>
+        <translation>Rellenar direcciones</translation>
+    </message>
+    <message>
+        <source>First address of the series (%L1 cells):</source>
+        <translation>Primera dirección de la serie (%L1 celdas):</translation>
+    </message>
+    <message>
+        <source>Only address cells can be filled as a series.</source>
+        <translation>Solo las celdas de dirección pueden rellenarse en serie.</translation>
+    </message>
+    <message>
+        <source>The series cannot be filled: %1.</source>
+        <translation>No se puede rellenar la serie: %1.</translation>
+    </message>
+    <message>
+        <source>Fill addresses</source>
+        <translation>Rellenar direcciones</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved to %1.</source>
+        <translation>No se puede guardar el informe en %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No cell changes what a pump holds: there is nothing to write.</source>
+        <translation>Ninguna celda cambia lo que tiene una bomba: no hay nada que escribir.</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tabla</translation>
+    </message>
+    <message>
+        <source>Nothing was sent:
+%1</source>
+        <translation>No se envió nada:
+%1</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… y %L1 más</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Please correct the red cells:
+%1</source>
+        <translation>No se envió nada. Corrija las celdas en rojo:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 on 1 pump</source>
+        <translation>%1 en 1 bomba</translation>
+    </message>
+    <message>
+        <source>%1 on %L2 pumps</source>
+        <translation>%1 en %L2 bombas</translation>
+    </message>
+    <message>
+        <source>Write 1 pump?</source>
+        <translation>¿Escribir 1 bomba?</translation>
+    </message>
+    <message>
+        <source>Write %L1 pumps?</source>
+        <translation>¿Escribir %L1 bombas?</translation>
+    </message>
+    <message>
+        <source>These settings change:
+%1
+
+Each pump saves and restarts; then it is read back.</source>
+        <translation>Estos parámetros cambian:
+%1
+
+Cada bomba guarda y se reinicia; después se vuelve a leer.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Finding the pumps to write</source>
+        <translation>Buscando las bombas que escribir</translation>
+    </message>
+    <message>
+        <source>Reading first: %L1 of %L2 pumps</source>
+        <translation>Leyendo primero: %L1 de %L2 bombas</translation>
+    </message>
+    <message>
+        <source>Writing: %L1 of %L2 pumps</source>
+        <translation>Escribiendo: %L1 de %L2 bombas</translation>
+    </message>
+    <message>
+        <source>Waiting for the restart: %1 s left</source>
+        <translation>Esperando el reinicio: quedan %1 s</translation>
+    </message>
+    <message>
+        <source>Verifying: asking again %L1 settings from %L2 pumps</source>
+        <translation>Verificando: preguntando de nuevo %L1 parámetros a %L2 bombas</translation>
+    </message>
+    <message>
+        <source>Verifying: %L1 of %L2 pumps</source>
+        <translation>Verificando: %L1 de %L2 bombas</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>No se envió nada.</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2 pumps confirmed.</source>
+        <translation>%L1 de %L2 bombas confirmadas.</translation>
+    </message>
+    <message>
+        <source>Stopped. </source>
+        <translation>Detenido. </translation>
     </message>
 </context>
 <context>
@@ -373,6 +835,29 @@ Nuevo intento cada 3 segundos...</translation>
         <source>Off</source>
         <extracomment>The state of a switch such as Bluetooth or Telnet: switched off.</extracomment>
         <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>The pump at %1 answered on the adapter %2, but the system will not send to it through %2 alone: %3.
+
+If the pump does not lie in %2&apos;s network (%4), give %2 an address in the pump&apos;s network, for example %5/24, then search again.</source>
+        <translation>La bomba en %1 respondió por el adaptador %2, pero el sistema no le envía datos solo a través de %2: %3.
+
+Si la bomba no está en la red de %2 (%4), asigne a %2 una dirección en la red de la bomba, por ejemplo %5/24, y vuelva a buscar.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The plant&apos;s pumps in one table, written at once.</source>
+        <translation>Las bombas de la planta en una tabla, escritas de una vez.</translation>
+    </message>
+    <message>
+        <source>A plan to open once the first search has ended.</source>
+        <translation>Un plan que abrir cuando termine la primera búsqueda.</translation>
+    </message>
+    <message>
+        <source>How long the pumps take to restart (default 15).</source>
+        <translation>Cuánto tardan las bombas en reiniciarse (15 por defecto).</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,15 @@
 #include "cellranges.h"
+#include "plantreport.h"
 #include "plantwindowtest.h"
 #include "programprofile.h"
+#include "windowlanguage.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QItemSelectionModel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QUndoStack>
@@ -29,6 +35,8 @@ private slots:
     void planIsSavedAsPumpctlReadsIt();
     void sortAndFilter();
     void writeShortcutFromTheTable();
+    void adapterShowsInTheRowAndTheReport();
+    void everyLanguageNamesEveryColumnAndAction();
 
 private:
     QModelIndex cell(int row, const char *mnemonic) const;
@@ -264,6 +272,63 @@ void TestPlantEdits::writeShortcutFromTheTable()
     QVERIFY2(answerer.texts.first().startsWith(QStringLiteral("No cell changes")),
              qPrintable(answerer.texts.first()));
     QVERIFY(!window->isBusy());
+}
+
+// A pump found through a network adapter names it in its row, and the report lists
+// the adapters the search reached. (On loopback the search finds no adapter: the
+// pump comes as the search would have given it on a cable.)
+void TestPlantEdits::adapterShowsInTheRowAndTheReport()
+{
+    PumpAdapter cable;
+    cable.name = cable.displayName = QStringLiteral("cable0");
+    cable.address = QHostAddress(QStringLiteral("198.18.2.1"));
+    cable.prefixLength = 24;
+    PlantModel &model = window->model();
+    const int row = model.addPump(
+        { QStringLiteral("PUMP-CABLE"), QStringLiteral("198.18.2.7"), QString(),
+          PumpAdapters::scopedWhere(QStringLiteral("198.18.2.7"), cable.name), cable });
+    QVERIFY(runUntil([&] { return model.rowCount() == row + 1; }, 1000));
+    QCOMPARE(model.index(row, PlantModel::AdapterColumn).data().toString(),
+             QStringLiteral("cable0 198.18.2.1/24"));
+    // The loopback pumps name no adapter.
+    QCOMPARE(model.index(0, PlantModel::AdapterColumn).data().toString(), QString());
+    const QString html = PlantReport(model, QString(), QString()).html();
+    QVERIFY2(html.contains(QStringLiteral("<td>cable0 198.18.2.1/24</td>")), qPrintable(html));
+}
+
+// In each language the window speaks, the columns carry the windows' own setting
+// titles in it, and no column, menu or button is left without a text.
+void TestPlantEdits::everyLanguageNamesEveryColumnAndAction()
+{
+    const QStringList languages = WindowLanguage::available();
+    QVERIFY(!languages.isEmpty());
+    for (const QString &language : languages) {
+        QVERIFY(WindowLanguage::install(QLocale(language)).startsWith(language.left(2)));
+        PlantWindow translated;
+        const PlantModel &model = translated.model();
+        const int nip = PlantModel::FirstSettingColumn + model.profile().indexOf("NIP");
+        QCOMPARE(model.headerData(nip, Qt::Horizontal).toString(),
+                 QCoreApplication::translate("SettingTitle", "IPv4 Address"));
+        QVERIFY2(model.headerData(nip, Qt::Horizontal).toString() != QLatin1String("IPv4 Address"),
+                 qPrintable(language));
+        for (int column = 0; column < model.columnCount(); ++column)
+            QVERIFY2(!model.headerData(column, Qt::Horizontal).toString().isEmpty(),
+                     qPrintable(language + QLatin1Char(' ') + QString::number(column)));
+        // The menus, and in them every action the toolbar shows.
+        QList<QAction *> actions = translated.menuBar()->actions();
+        for (const QMenu *menu : translated.findChildren<QMenu *>())
+            actions += menu->actions();
+        QVERIFY(actions.size() > 10);
+        for (const QAction *action : qAsConst(actions)) {
+            if (!action->isSeparator())
+                QVERIFY2(!action->text().isEmpty(), qPrintable(language));
+        }
+        for (const QComboBox *box : translated.findChildren<QComboBox *>()) {
+            for (int item = 0; item < box->count(); ++item)
+                QVERIFY2(!box->itemText(item).isEmpty(), qPrintable(language));
+        }
+    }
+    WindowLanguage::install(QLocale::c());
 }
 
 QTEST_MAIN(TestPlantEdits)

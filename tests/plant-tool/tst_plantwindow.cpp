@@ -87,7 +87,7 @@ void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed()
     QVERIFY(!answerer.texts.isEmpty());
     QVERIFY2(answerer.texts.first().startsWith(QStringLiteral("Write 50 pumps?")),
              qPrintable(answerer.texts.first()));
-    QVERIFY(answerer.texts.first().contains(QStringLiteral("TCP Timeout [Sec] on 50 pumps")));
+    QVERIFY(answerer.texts.first().contains(QStringLiteral("TCP Timeout on 50 pumps")));
     for (int row = 0; row < pumpCount; ++row) {
         QCOMPARE(model.row(row).outcome, PumpOutcome::Confirmed);
         QCOMPARE(model.data(model.index(row, model.outcomeColumn()), Qt::DisplayRole).toString(),
@@ -98,7 +98,7 @@ void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed()
     QCOMPARE(window->statusText(), QStringLiteral("50 of 50 pumps confirmed."));
     // The table now shows what the pumps hold: nothing is left to write.
     QVERIFY(model.rowsToWrite().isEmpty());
-    QCOMPARE(model.row(0).written, QStringList({ QStringLiteral("TCP Timeout [Sec]: 45") }));
+    QCOMPARE(model.row(0).written, QStringList({ QStringLiteral("TCP Timeout: 45") }));
     // The report names every pump, what it was written and its outcome.
     const QString report = dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(window->saveReportFile(report));
@@ -106,7 +106,7 @@ void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed()
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     const QString html = PlantReport(model, QString(), window->statusText()).html();
-    QCOMPARE(html.count(QStringLiteral("TCP Timeout [Sec]: 45")), pumpCount);
+    QCOMPARE(html.count(QStringLiteral("TCP Timeout: 45")), pumpCount);
     QCOMPARE(html.count(QStringLiteral("<td>confirmed</td>")), pumpCount);
     QVERIFY(html.contains(QStringLiteral("50 of 50 pumps confirmed.")));
     QTRY_VERIFY(answerer.texts.size() >= 2);
