@@ -8,6 +8,7 @@
 #include "plantbench.h"
 #include "pumpfixtures.h"
 #include "testsupport.h"
+#include "watchedchild.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,77 +17,11 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
-
 namespace {
 
 constexpr int restartWaitMs = 2000;
 constexpr int pumpRestartMs = restartWaitMs - 100;
 constexpr int listedNameLength = 17;
-
-struct Run
-{
-    double ms = 0;
-    long peakKiB = 0;
-    int exitCode = -1;
-    QByteArray output;
-};
-
-long peakResidentKiB(pid_t child)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(child));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-// Runs `arguments` with its standard output to `outputPath`, timing it and
-// watching its peak resident size.
-Run runChild(const QStringList &arguments, const QString &outputPath)
-{
-    QVector<QByteArray> bytes;
-    for (const QString &argument : arguments)
-        bytes.append(argument.toLocal8Bit());
-    QVector<char *> argv;
-    for (QByteArray &argument : bytes)
-        argv.append(argument.data());
-    argv.append(nullptr);
-    const QByteArray output = outputPath.toLocal8Bit();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    Run run;
-    QElapsedTimer clock;
-    clock.start();
-    pid_t child = 0;
-    const bool spawned
-        = posix_spawn(&child, argv.first(), &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    if (!spawned)
-        return run;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        run.peakKiB = qMax(run.peakKiB, peakResidentKiB(child));
-        usleep(20000);
-    }
-    run.ms = clock.nsecsElapsed() / 1e6;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    QFile file(outputPath);
-    if (file.open(QIODevice::ReadOnly))
-        run.output = file.readAll();
-    return run;
-}
 
 // Every pump a time-out and a DNS server of its own; `round` makes each plan's
 // values differ from the last one's, so that every pump has something to change.
@@ -129,17 +64,17 @@ int benchmark(int pumps, double lossPercent)
     QTemporaryDir dir;
     const QString results = dir.filePath(QStringLiteral("out.txt"));
     const QString wait = QString::number(restartWaitMs / 1000.0);
-    const Run read = runChild({ QStringLiteral(PUMPCTL), QStringLiteral("read"),
-                                QStringLiteral("--all"), QStringLiteral("--quiet") },
-                              results);
-    const Run write
-        = runChild({ QStringLiteral(PUMPCTL), QStringLiteral("write"), writePlan(dir, pumps, 1),
-                     QStringLiteral("--quiet"), QStringLiteral("--restart-wait"), wait },
-                   results);
-    const Run window
-        = runChild({ QCoreApplication::applicationFilePath(), QStringLiteral("--window"),
-                     writePlan(dir, pumps, 2), QString::number(pumps) },
-                   results);
+    const WatchedChild read = runWatched({ QStringLiteral(PUMPCTL), QStringLiteral("read"),
+                                           QStringLiteral("--all"), QStringLiteral("--quiet") },
+                                         results);
+    const WatchedChild write
+        = runWatched({ QStringLiteral(PUMPCTL), QStringLiteral("write"), writePlan(dir, pumps, 1),
+                       QStringLiteral("--quiet"), QStringLiteral("--restart-wait"), wait },
+                     results);
+    const WatchedChild window
+        = runWatched({ QCoreApplication::applicationFilePath(), QStringLiteral("--window"),
+                       writePlan(dir, pumps, 2), QString::number(pumps) },
+                     results);
     const QList<QByteArray> figures = window.output.trimmed().split(' ');
     if (window.exitCode != 0 || figures.size() != 7) {
         out << "the window's run failed (exit " << window.exitCode << ")\n";

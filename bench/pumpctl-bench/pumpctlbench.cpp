@@ -9,19 +9,12 @@
 #include "pumpfixtures.h"
 #include "pumpprotocol.h"
 #include "testsupport.h"
+#include "watchedchild.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
@@ -79,18 +72,6 @@ double floorMs(int restartWaitMs, bool partial)
 // The child's own high-water mark of resident memory, in KiB; 0 once it is gone.
 // (Its rusage would count the bench's memory too: a spawned child starts in a copy
 // of the bench, simulator and all, until it executes pumpctl.)
-long peakResidentKiB(pid_t child)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(child));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
 // Runs pumpctl with its results going to `resultsPath` and waits for it here,
 // watching its peak resident size.
 Figure runPumpctl(const QString &planPath, const QString &resultsPath, int pumps, bool partial)
@@ -99,36 +80,13 @@ Figure runPumpctl(const QString &planPath, const QString &resultsPath, int pumps
     figure.pumps = pumps;
     figure.partial = partial;
     figure.floorMs = floorMs(restartWaitMs, partial);
-    const QByteArray program = PUMPCTL;
-    const QByteArray path = planPath.toLocal8Bit();
-    const QByteArray results = resultsPath.toLocal8Bit();
-    const QByteArray wait = QByteArray::number(restartWaitMs / 1000.0);
-    char *argv[] = { const_cast<char *>(program.constData()),
-                     const_cast<char *>("write"),
-                     const_cast<char *>(path.constData()),
-                     const_cast<char *>("--quiet"),
-                     const_cast<char *>("--restart-wait"),
-                     const_cast<char *>(wait.constData()),
-                     nullptr };
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, results.constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer clock;
-    clock.start();
-    pid_t child = 0;
-    const bool spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv, environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    if (!spawned)
-        return figure;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        figure.peakKiB = qMax(figure.peakKiB, peakResidentKiB(child));
-        usleep(20000);
-    }
-    figure.ms = clock.nsecsElapsed() / 1e6;
-    figure.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const WatchedChild run = runWatched(
+        { QStringLiteral(PUMPCTL), QStringLiteral("write"), planPath, QStringLiteral("--quiet"),
+          QStringLiteral("--restart-wait"), QString::number(restartWaitMs / 1000.0) },
+        resultsPath);
+    figure.ms = run.ms;
+    figure.peakKiB = run.peakKiB;
+    figure.exitCode = run.exitCode;
     return figure;
 }
 
