@@ -1,4 +1,5 @@
 #include "programprofile.h"
+#include "pumpctlrun.h"
 #include "pumpfixtures.h"
 #include "pumpprotocol.h"
 #include "pumpsimulatorthread.h"
@@ -17,29 +18,7 @@
 // sends and how it exits.
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run pumpctl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PUMPCTL_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = QStringLiteral("pumpctl did not finish");
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using Run = PumpctlRun;
 
 // Rows of CSV text, fields unquoted; a field may hold commas, quotes and line breaks.
 QVector<QStringList> parseCsv(const QString &text)
@@ -208,7 +187,7 @@ void TestPumpCtl::badCommandLines()
     QFETCH(QStringList, arguments);
     auto sim = startSimulator({ standardPump(0) });
     QVERIFY(sim);
-    const Run run = pumpctl(arguments);
+    const Run run = runPumpctl(arguments);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QString());
     QVERIFY(run.err.startsWith(QLatin1String("pumpctl: ")));
@@ -232,7 +211,7 @@ void TestPumpCtl::searchInEveryFormat()
     QVERIFY(sim);
     QVERIFY(sim->listenForBroadcasts());
 
-    const Run table = pumpctl({ "search", "--wait", "0.5" });
+    const Run table = runPumpctl({ "search", "--wait", "0.5" });
     QCOMPARE(table.exitCode, 0);
     const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
@@ -241,7 +220,7 @@ void TestPumpCtl::searchInEveryFormat()
     QVERIFY(lines.at(2).contains(QLatin1String("BRAND ") + nameOf(1)));
     QVERIFY(table.err.contains(QLatin1String("TOO SHORT")));
 
-    const Run csv = pumpctl({ "search", "--wait", "0.5", "--format", "csv" });
+    const Run csv = runPumpctl({ "search", "--wait", "0.5", "--format", "csv" });
     QCOMPARE(csv.exitCode, 0);
     QCOMPARE(parseCsv(csv.out),
              QVector<QStringList>(
@@ -249,7 +228,7 @@ void TestPumpCtl::searchInEveryFormat()
                    { nameOf(0), "127.0.0.2", identityText(standardPump(0)) },
                    { nameOf(1), "127.0.0.3", "BRAND " + nameOf(1) + " AT 127.0.0.3 FW 2.4" } }));
 
-    const Run json = pumpctl({ "search", "--wait", "0.5", "--format", "json" });
+    const Run json = runPumpctl({ "search", "--wait", "0.5", "--format", "json" });
     QCOMPARE(json.exitCode, 0);
     const QJsonArray pumps = QJsonDocument::fromJson(json.out.toUtf8()).array();
     QCOMPARE(pumps.size(), 2);
@@ -278,7 +257,7 @@ void TestPumpCtl::readRoundTrip()
     QVERIFY(sim->listenForBroadcasts());
 
     // Every pump found, as the plan `write` takes.
-    const Run all = pumpctl(
+    const Run all = runPumpctl(
         { "read", "--all", "--wait", "0.5", "--profile", profileName, "--format", "csv" });
     QCOMPARE(all.exitCode, 0);
     QCOMPARE(all.err, QString());
@@ -297,7 +276,7 @@ void TestPumpCtl::readRoundTrip()
     }
 
     // Pumps by name in any case, and by address: the name labels it when searched.
-    const Run some = pumpctl(
+    const Run some = runPumpctl(
         { "read", nameOf(2).toLower(), "127.0.0.2", "--profile", profileName, "--format", "json" });
     QCOMPARE(some.exitCode, 0);
     const QJsonArray rows = QJsonDocument::fromJson(some.out.toUtf8()).array();
@@ -311,7 +290,7 @@ void TestPumpCtl::readRoundTrip()
     // By address alone no search is needed, and the address labels the pump. The
     // link's diagnostic lines go to standard error, apart from the results.
     sim->clearFrames();
-    const Run table = pumpctl({ "read", "127.0.0.5", "--profile", profileName, "--verbose" });
+    const Run table = runPumpctl({ "read", "127.0.0.5", "--profile", profileName, "--verbose" });
     QCOMPARE(table.exitCode, 0);
     QVERIFY(table.err.contains("[FleetLink] send () \"127.0.0.5\" \"NAM\"\n"));
     QVERIFY(table.err.contains(
@@ -334,7 +313,7 @@ void TestPumpCtl::readCsvQuotesWhatNeedsIt()
     auto sim = startSimulator({ odd });
     QVERIFY(sim);
     QVERIFY(sim->listenForBroadcasts());
-    const Run run = pumpctl({ "read", "--all", "--wait", "0.5", "--format", "csv" });
+    const Run run = runPumpctl({ "read", "--all", "--wait", "0.5", "--format", "csv" });
     QCOMPARE(run.exitCode, 0);
     const QVector<QStringList> rows = parseCsv(run.out);
     QCOMPARE(rows.size(), 2);
@@ -350,7 +329,7 @@ void TestPumpCtl::pumpsThatMissSettingsAreListed()
     auto sim = startSimulator(pumps);
     QVERIFY(sim);
     sim->setFault(2, PumpFault::Silent);
-    const Run run = pumpctl(
+    const Run run = runPumpctl(
         { "read", "127.0.0.2", "127.0.0.3", "127.0.0.4", "--format", "csv", "--retry-for", "1" });
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err,
@@ -395,7 +374,7 @@ void TestPumpCtl::readJsonListsPumpThenTheProfilesOrder()
     pump.settings.remove("ND1");
     auto sim = startSimulator({ pump });
     QVERIFY(sim);
-    const Run run = pumpctl({ "read", "127.0.0.2", "--profile", "ip", "--format", "json" });
+    const Run run = runPumpctl({ "read", "127.0.0.2", "--profile", "ip", "--format", "json" });
     QCOMPARE(run.exitCode, 1);
     const ProgramProfile &profile = ProgramProfile::ip();
     const QStringList row = expectedRow(QStringLiteral("127.0.0.2"), pump, profile);
@@ -419,7 +398,7 @@ void TestPumpCtl::serialLine()
     QVERIFY(sim);
     const QString line = sim->openSerialLine(0);
     QVERIFY(!line.isEmpty());
-    const Run read = pumpctl({ "--serial", line, "read", "--all", "--format", "csv" });
+    const Run read = runPumpctl({ "--serial", line, "read", "--all", "--format", "csv" });
     QCOMPARE(read.exitCode, 0);
     QCOMPARE(parseCsv(read.out),
              QVector<QStringList>(
@@ -430,12 +409,12 @@ void TestPumpCtl::serialLine()
         expected += frame;
     QCOMPARE(sim->serialBytes(), expected);
 
-    const Run search = pumpctl({ "search", "--serial", line, "--format", "csv" });
+    const Run search = runPumpctl({ "search", "--serial", line, "--format", "csv" });
     QCOMPARE(search.exitCode, 0);
     QCOMPARE(parseCsv(search.out).value(1).value(0), nameOf(0));
 
     // A port that cannot be opened says why and sends nothing.
-    const Run missing = pumpctl({ "--serial", "/dev/no-such-pump-line", "read", "--all" });
+    const Run missing = runPumpctl({ "--serial", "/dev/no-such-pump-line", "read", "--all" });
     QCOMPARE(missing.exitCode, 1);
     QCOMPARE(missing.out, QString());
     QVERIFY2(missing.err.startsWith("pumpctl: cannot open /dev/no-such-pump-line: "),

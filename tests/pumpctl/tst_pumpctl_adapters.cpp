@@ -1,4 +1,5 @@
 #include "laptopnetwork.h"
+#include "pumpctlrun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,31 +14,7 @@
 // the other adapters still are.
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run pumpctl(const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(PUMPCTL_PATH), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = QStringLiteral("pumpctl did not finish");
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using Run = PumpctlRun;
 
 // Rows of CSV text whose fields hold no comma, quote or line break.
 QVector<QStringList> csvRows(const QString &text)
@@ -102,7 +79,7 @@ void TestPumpCtlAdapters::cleanup() { laptop.reset(); }
 
 void TestPumpCtlAdapters::searchFindsAPumpBehindEveryAdapter()
 {
-    const Run csv = pumpctl({ "search", "--wait", "1", "--format", "csv" });
+    const Run csv = runPumpctl({ "search", "--wait", "1", "--format", "csv" });
     QCOMPARE(csv.exitCode, 0);
     QCOMPARE(csvRows(csv.out),
              QVector<QStringList>(
@@ -113,13 +90,13 @@ void TestPumpCtlAdapters::searchFindsAPumpBehindEveryAdapter()
     QCOMPARE(identityQueries(*laptop, "lab0"), 1);
     QCOMPARE(identityQueries(*laptop, "cable0"), 1);
 
-    const Run json = pumpctl({ "search", "--wait", "1", "--format", "json" });
+    const Run json = runPumpctl({ "search", "--wait", "1", "--format", "json" });
     QCOMPARE(json.exitCode, 0);
     const QJsonArray pumps = QJsonDocument::fromJson(json.out.toUtf8()).array();
     QCOMPARE(pumps.size(), 3);
     QCOMPARE(pumps.at(2).toObject().value("adapter").toString(), cableRow.last());
 
-    const Run table = pumpctl({ "search", "--wait", "1" });
+    const Run table = runPumpctl({ "search", "--wait", "1" });
     QCOMPARE(table.exitCode, 0);
     const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
@@ -131,7 +108,7 @@ void TestPumpCtlAdapters::searchFindsAPumpBehindEveryAdapter()
 void TestPumpCtlAdapters::adapterOptionKeepsToOneAdapter()
 {
     const Run cable
-        = pumpctl({ "--adapter", "cable0", "search", "--wait", "1", "--format", "csv" });
+        = runPumpctl({ "--adapter", "cable0", "search", "--wait", "1", "--format", "csv" });
     QCOMPARE(cable.exitCode, 0);
     QCOMPARE(csvRows(cable.out),
              QVector<QStringList>({ { "name", "address", "identity", "adapter" }, cableRow }));
@@ -139,11 +116,11 @@ void TestPumpCtlAdapters::adapterOptionKeepsToOneAdapter()
     QCOMPARE(identityQueries(*laptop, "lab0"), 0);
 
     // A pump outside the adapter's network is read through it by address alone.
-    const Run read = pumpctl({ "--adapter", "cable0", "read", "198.19.7.7", "--format", "csv" });
+    const Run read = runPumpctl({ "--adapter", "cable0", "read", "198.19.7.7", "--format", "csv" });
     QCOMPARE(read.exitCode, 0);
     QCOMPARE(csvRows(read.out).value(1), QStringList { "198.19.7.7" } + settingsOf("198.19.7.7"));
 
-    const Run unknown = pumpctl({ "--adapter", "wlan9", "search" });
+    const Run unknown = runPumpctl({ "--adapter", "wlan9", "search" });
     QCOMPARE(unknown.exitCode, 2);
     QCOMPARE(unknown.out, QString());
     QVERIFY2(unknown.err.contains(
@@ -157,13 +134,13 @@ void TestPumpCtlAdapters::cablePumpIsReadThroughItsAdapter()
 {
     // By address: it lies in none of the laptop's networks, so the search tells
     // which adapter it answers on.
-    const Run one = pumpctl({ "read", LaptopNetwork::cablePump, "--format", "csv" });
+    const Run one = runPumpctl({ "read", LaptopNetwork::cablePump, "--format", "csv" });
     QCOMPARE(one.exitCode, 0);
     QCOMPARE(csvRows(one.out).value(1),
              QStringList { "SIMPUMP 0007 LOOP" } + settingsOf("198.19.7.7"));
     QVERIFY(laptop->pumpLog("cable0").contains(QLatin1String("udp pump 0 from 198.18.2.1:")));
 
-    const Run all = pumpctl({ "read", "--all", "--format", "csv", "--wait", "1" });
+    const Run all = runPumpctl({ "read", "--all", "--format", "csv", "--wait", "1" });
     QCOMPARE(all.exitCode, 0);
     QCOMPARE(csvRows(all.out).mid(1),
              QVector<QStringList>({ QStringList { officeRow.first() } + settingsOf("198.18.1.10"),
@@ -181,17 +158,17 @@ void TestPumpCtlAdapters::planMovesCablePumpIntoTheCablesNetwork()
                "198.19.7.7,Static,198.18.2.20,255.255.255.0,198.18.2.1\n");
     file.close();
 
-    const Run write = pumpctl({ "write", plan, "--restart-wait", "2", "--wait", "1" });
+    const Run write = runPumpctl({ "write", plan, "--restart-wait", "2", "--wait", "1" });
     QVERIFY2(write.exitCode == 0, qPrintable(write.out + write.err));
     QVERIFY2(write.out.contains(QLatin1String("confirmed")), qPrintable(write.out));
 
     // Now in the cable's network, where the routing table finds it by itself.
-    const Run moved = pumpctl({ "read", "198.18.2.20", "--format", "csv" });
+    const Run moved = runPumpctl({ "read", "198.18.2.20", "--format", "csv" });
     QCOMPARE(moved.exitCode, 0);
     const QStringList row = csvRows(moved.out).value(1);
     QCOMPARE(row.mid(1, 4),
              QStringList({ "STATIC", "198.18.2.20", "255.255.255.0", "198.18.2.1" }));
-    const Run office = pumpctl({ "read", "198.18.1.10", "--format", "csv" });
+    const Run office = runPumpctl({ "read", "198.18.1.10", "--format", "csv" });
     QCOMPARE(office.exitCode, 0);
 }
 
