@@ -27,6 +27,7 @@ private slots:
     void planOnTheCommandLineWaitsForTheSearch();
 
 private:
+    bool searchedAndRead(const QVector<SimulatedPumpConfig> &pumps, double lossPercent = 0);
     std::unique_ptr<PumpSimulatorThread> sim;
     std::unique_ptr<PlantWindow> window;
     QTemporaryDir dir;
@@ -59,17 +60,24 @@ void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed_data()
     QTest::newRow("5 % loss") << 5.0;
 }
 
+// Starts `pumps`, which restart in 300 ms and lose `lossPercent` of their answers,
+// and has the window search and read every one of them.
+bool TestPlantWindow::searchedAndRead(const QVector<SimulatedPumpConfig> &pumps, double lossPercent)
+{
+    sim = startSimulator(pumps);
+    if (!sim || !sim->listenForBroadcasts())
+        return false;
+    sim->setRestartMs(300);
+    sim->setLoss(lossPercent);
+    return searchAndRead(*window, pumps.size());
+}
+
 void TestPlantWindow::searchReadsEveryPumpAndPlanIsConfirmed()
 {
     QFETCH(double, lossPercent);
     constexpr int pumpCount = 50;
     const QVector<SimulatedPumpConfig> pumps = plantPumps(pumpCount);
-    sim = startSimulator(pumps);
-    QVERIFY(sim);
-    QVERIFY(sim->listenForBroadcasts());
-    sim->setRestartMs(300);
-    sim->setLoss(lossPercent);
-    QVERIFY(searchAndRead(*window, pumpCount));
+    QVERIFY(searchedAndRead(pumps, lossPercent));
     PlantModel &model = window->model();
     const int nip = model.profile().indexOf("NIP");
     for (int row = 0; row < pumpCount; ++row)
@@ -169,11 +177,7 @@ void TestPlantWindow::stopMidWriteLeavesNoPumpWithoutSave()
 {
     constexpr int pumpCount = 50;
     const QVector<SimulatedPumpConfig> pumps = plantPumps(pumpCount);
-    sim = startSimulator(pumps);
-    QVERIFY(sim);
-    QVERIFY(sim->listenForBroadcasts());
-    sim->setRestartMs(300);
-    QVERIFY(searchAndRead(*window, pumpCount));
+    QVERIFY(searchedAndRead(pumps));
     QVERIFY(window->openPlanFile(writePlan(dir, pumps)));
     // Ten at once, so that the stop finds pumps not yet started.
     window->setParallel(10);
@@ -233,11 +237,7 @@ void TestPlantWindow::closingDuringWriteAsksFirst()
 {
     constexpr int pumpCount = 20;
     const QVector<SimulatedPumpConfig> pumps = plantPumps(pumpCount);
-    sim = startSimulator(pumps);
-    QVERIFY(sim);
-    QVERIFY(sim->listenForBroadcasts());
-    sim->setRestartMs(300);
-    QVERIFY(searchAndRead(*window, pumpCount));
+    QVERIFY(searchedAndRead(pumps));
     QVERIFY(window->openPlanFile(writePlan(dir, pumps)));
     window->setParallel(5);
     {
