@@ -15,7 +15,10 @@ QString outcomeText(PumpOutcome outcome, const QString &detail)
         return QCoreApplication::translate("PlantLook", "not verified: %1 did not answer")
             .arg(detail);
     case PumpOutcome::Silent:
-        return QCoreApplication::translate("PlantLook", "did not answer after its restart");
+        return detail.isEmpty()
+            ? QCoreApplication::translate("PlantLook", "did not answer after its restart")
+            : QCoreApplication::translate("PlantLook", "did not answer after its restart: %1")
+                  .arg(detail);
     case PumpOutcome::Sent:
         return QCoreApplication::translate("PlantLook", "sent");
     case PumpOutcome::VerifyInterrupted:

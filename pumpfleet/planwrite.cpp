@@ -232,6 +232,9 @@ void PlanWrite::judgeVerification()
         const PumpReadout &readout = reader->readouts().at(pump.readIndex);
         if (readout.answeredNothing()) {
             pump.outcome = interrupted ? PumpOutcome::VerifyInterrupted : PumpOutcome::Silent;
+            // A pump behind an adapter may be silent for the adapter's sake.
+            if (!interrupted)
+                pump.detail = PumpAdapters::whySilent(readout.pump.where);
             continue;
         }
         const QString differences = WriteResult::differences(profile, pump.values, readout.values);

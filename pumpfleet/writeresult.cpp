@@ -51,7 +51,8 @@ QString status(PumpOutcome outcome, const QString &detail)
     case PumpOutcome::NotVerified:
         return QStringLiteral("not verified: %1 did not answer").arg(detail);
     case PumpOutcome::Silent:
-        return QStringLiteral("did not answer after its restart");
+        return detail.isEmpty() ? QStringLiteral("did not answer after its restart")
+                                : QStringLiteral("did not answer after its restart: ") + detail;
     case PumpOutcome::Sent:
         return QStringLiteral("sent");
     case PumpOutcome::VerifyInterrupted:

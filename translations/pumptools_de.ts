@@ -229,6 +229,10 @@ Wählen Sie die Pumpe erneut aus und übertragen Sie noch einmal.</translation>
         <translation>hat nach dem Neustart nicht geantwortet</translation>
     </message>
     <message>
+        <source>did not answer after its restart: %1</source>
+        <translation>hat nach dem Neustart nicht geantwortet: %1</translation>
+    </message>
+    <message>
         <source>sent</source>
         <translation>gesendet</translation>
     </message>

@@ -229,6 +229,10 @@ Seleccione de nuevo la bomba y envíe otra vez.</translation>
         <translation>no respondió tras reiniciarse</translation>
     </message>
     <message>
+        <source>did not answer after its restart: %1</source>
+        <translation>no respondió tras reiniciarse: %1</translation>
+    </message>
+    <message>
         <source>sent</source>
         <translation>enviado</translation>
     </message>

@@ -229,6 +229,10 @@ Sélectionnez de nouveau la pompe et envoyez une nouvelle fois.</translation>
         <translation>n’a pas répondu après son redémarrage</translation>
     </message>
     <message>
+        <source>did not answer after its restart: %1</source>
+        <translation>n’a pas répondu après son redémarrage : %1</translation>
+    </message>
+    <message>
         <source>sent</source>
         <translation>envoyé</translation>
     </message>

@@ -229,6 +229,10 @@ Select the pump again and submit once more.</source>
         <translation>重启后未响应</translation>
     </message>
     <message>
+        <source>did not answer after its restart: %1</source>
+        <translation>重启后未响应：%1</translation>
+    </message>
+    <message>
         <source>sent</source>
         <translation>已发送</translation>
     </message>

@@ -61,6 +61,7 @@ private slots:
     void cablePumpIsReadThroughItsAdapter();
     void planMovesCablePumpIntoTheCablesNetwork();
     void adapterGoingDownIsToldForItsPumps();
+    void adapterGoingDownDuringTheRestartIsToldForItsPump();
     void simulatorServesTheRangeOnlyAmongVeths();
 
 private:
@@ -201,6 +202,34 @@ void TestPumpCtlAdapters::adapterGoingDownIsToldForItsPumps()
     QCOMPARE(rows.value(2), QStringList { labRow.first() } + settingsOf("198.18.3.10"));
     QVERIFY(!err.contains(QLatin1String("SIMPUMP 0001")));
     QVERIFY(!err.contains(QLatin1String("SIMPUMP 0003")));
+}
+
+// cable0 goes down while the cable pump restarts after its save: the write says why
+// the pump did not answer its read-back, and the office pump is confirmed.
+void TestPumpCtlAdapters::adapterGoingDownDuringTheRestartIsToldForItsPump()
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(QStringLiteral("timeouts.csv"));
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("pump,NTT\n198.19.7.7,41\n198.18.1.10,42\n");
+    file.close();
+
+    QProcess process;
+    process.start(QStringLiteral(PUMPCTL_PATH),
+                  { "write", plan, "--restart-wait", "2", "--wait", "1", "--retry-for", "1" });
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(laptop->pumpLog("cable0").contains(QLatin1String(": 02 4e 53 56 0d")),
+                             20000);
+    QCOMPARE(QProcess::execute(QStringLiteral("ip"), { "link", "set", "cable0", "down" }), 0);
+    QVERIFY(process.waitForFinished(30000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    QCOMPARE(process.exitCode(), 1);
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QLatin1String(
+                 "198.19.7.7: did not answer after its restart: adapter cable0 went down")),
+             qPrintable(out));
+    QVERIFY2(lines.contains(QLatin1String("198.18.1.10: confirmed")), qPrintable(out));
 }
 
 // pump-sim checks where it is before it binds an address outside loopback.
