@@ -47,8 +47,9 @@ window_in_german() {
         "differs from the English one; its screenshot, $german, is read by a person"
 }
 
-# Each window's round trip with a simulated pump, where one is written: the function
-# round_trip_<executable> (dashes as underscores), given the window's title.
+# Each window's round trip with simulated pumps, where one is written: the function
+# round_trip_<executable> (dashes as underscores) in round-trips.sh, given the
+# window's title.
 window_round_trips() {
     local executable title round_trip
     while IFS== read -r -u 3 executable title; do
@@ -57,7 +58,7 @@ window_round_trips() {
             "$round_trip" "$title"
         else
             not_shown "$executable.exe with a pump: it is started and shows its title, but no" \
-                "round trip is written for it ($round_trip in scripts/windows-checks/windows.sh)"
+                "round trip is written for it ($round_trip in scripts/windows-checks/round-trips.sh)"
         fi
     done 3<"$build/windows.txt"
     not_shown "the firewall: Wine has none, so the prompt Windows may show when a window" \
@@ -83,46 +84,4 @@ startup_figures() {
         kill "$pid"
         wait "$pid" 2>/dev/null || true
     done
-}
-
-# The network tool finds the pump, reads its thirteen settings, writes NTT=45 and
-# reads it back, logging on stderr.
-round_trip_pump_network_tool() {
-    local title=$1 pid id simulator log=$out/network-tool.log frames=$out/network-tool-frames.log
-    build/pumpsim/pump-sim --pumps 1 --restart-ms 3000 --log >"$frames" 2>&1 &
-    simulator=$!
-    sleep 0.5
-    # Wine keeps the host's QT_* variables from Windows programs; WINEQT_X reaches
-    # them as QT_X.
-    WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$installed\\pump-network-tool.exe" >"$log" 2>&1 &
-    pid=$!
-    id=$(await_window "$title" "$(now_ms)") || fail "no window"
-    id=${id% *}
-    sleep 1
-    click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
-    click 127 142                                          # Search Pumps
-    sleep 5                                                # 3 s search, then the read
-    import -window "$id" "$out/network-tool.png"             # docs/windows-network-tool.png
-    click 528 224; xdotool key ctrl+a; xdotool type --delay 40 45   # TCP Timeout
-    click 288 425                                          # Submit
-    sleep 20                                               # the restart wait, the read
-    import -window "$id" "$out/network-tool-after.png"
-    kill "$pid" "$simulator"
-    wait "$pid" "$simulator" 2>/dev/null || true
-    # The tool's diagnostic lines, on stderr as QT_FORCE_STDERR_LOGGING asks.
-    tr -d '\r' <"$log" | grep -E 'Application started|scanSerialPorts|Found pump|"NTT"|compareWithWritten' \
-        || fail "the network tool wrote no diagnostic lines to stderr"
-    grep -q 'Found pump' "$log" || fail "the network tool did not log the pump it found"
-    grep -q 'compareWithWritten () Every setting as written' "$log" \
-        || fail "the network tool did not log its read-back as written"
-    # What the pump received tells the story: the search, the thirteen queries of
-    # the read, the write with NTT,45 and its save frame, the thirteen of the read-back.
-    [ "$(grep -c ': 02 4e 49 44 0d$' "$frames")" -ge 1 ] || fail "the pump heard no search"
-    [ "$(grep -cE ': 02 4e( [0-9a-f]{2}){2} 0d$' "$frames")" -ge 27 ] \
-        || fail "the network tool did not read thirteen settings twice"
-    grep -q ': 02 4e 54 54 2c 34 35 0d$' "$frames" || fail "the pump received no NTT,45"
-    grep -q ': 02 4e 53 56 0d$' "$frames" || fail "the pump received no save frame"
-    [ "$(sed -n '/: 02 4e 53 56 0d$/,$p' "$frames" | grep -cE ': 02 4e( [0-9a-f]{2}){2} 0d$')" -ge 14 ] \
-        || fail "the pump was not read again after its save"
-    say "pump-network-tool.exe found the pump, read 13 settings, wrote NTT=45 and read it back"
 }
