@@ -101,34 +101,3 @@ pumpctl_serial() {
         "Port's wait for received bytes when it cannot read the port's modem lines, which a" \
         "pseudo-terminal has not; only what pumpctl.exe sends on COM5 is proven"
 }
-
-# The technician's laptop of tests/common/laptop-network, built in this namespace:
-# three adapters, a pump behind each, the one on cable0 at 198.19.7.7, outside every
-# network of the laptop. pumpctl.exe must find all three, the cable pump on cable0,
-# and read that one, with the same bytes as the Linux build. Wine is ended before the
-# adapters go: once, its processes left running while they vanished never ended, and
-# the uninstall after this waited for them.
-pumpctl_adapters() {
-    local laptop=$out/laptop cable
-    mkdir -p "$laptop"
-    trap 'stop_all; tests/common/laptop-network down "$laptop"' EXIT
-    tests/common/laptop-network up build/pumpsim/pump-sim "$laptop"
-    same_output adapters-search search --format csv
-    say "pumpctl.exe search on a laptop with three adapters, as on Linux:"
-    cat "$out/adapters-search-windows.txt"
-    [ "$(wc -l <"$out/adapters-search-windows.txt")" -eq 4 ] || fail "not three pumps found"
-    cable=$(sed -n 's/^SIMPUMP 0007 LOOP,198\.19\.7\.7,[^,]*,//p' "$out/adapters-search-windows.txt")
-    [ "${cable%% *}" = cable0 ] || fail "the cable pump was not found on cable0"
-    same_output adapters-read read 198.19.7.7 --format csv
-    say "pumpctl.exe read 198.19.7.7, as on Linux:"
-    cat "$out/adapters-read-windows.txt"
-    [ "$(tail -n 1 "$out/adapters-read-windows.txt" | tr ',' '\n' | wc -l)" -eq 14 ] \
-        || fail "not the pump's name and its 13 settings"
-    "$wineserver" -k
-    tests/common/laptop-network down "$laptop"
-    trap stop_all EXIT
-    not_shown "the adapters' names as Windows gives them (\"Ethernet 2\"): Wine passes on" \
-        "Linux's (office0, lab0, cable0)"
-    not_shown "an adapter going down while pumpctl.exe reads: Wine is ended before the" \
-        "laptop's adapters go (the Linux tests show it, tst_pumpctl_adapters)"
-}
