@@ -14,7 +14,7 @@
 // (tests/common/laptop-network): its search lists the pump behind every adapter, each
 // with the adapter as its tool tip, and the pump alone on the cable, at an address
 // outside every network of the laptop, is read and written through its adapter.
-class TestNetworkAdapters : public QObject
+class TestNetworkAdapters : public QObject, private WindowTestFixture<MainWindow>
 {
     Q_OBJECT
 
@@ -28,20 +28,9 @@ private slots:
     void cablePumpIsReadAndMovedThroughItsAdapter();
 
 private:
-    template<class T> T *widget(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
     void search();
-    int parsedReplies() const
-    {
-        return capture->linesStartingWith(QStringLiteral("[PumpManager] parsePumpResponse ()"))
-            .size();
-    }
 
-    std::unique_ptr<LogCapture> capture;
     std::unique_ptr<LaptopNetwork> laptop;
-    std::unique_ptr<MainWindow> window;
 };
 
 void TestNetworkAdapters::initTestCase() { capture = std::make_unique<LogCapture>(); }
@@ -52,9 +41,7 @@ void TestNetworkAdapters::init()
     laptop = std::make_unique<LaptopNetwork>();
     QString error;
     QVERIFY2(laptop->up({ QStringLiteral("198.18.2.20/24") }, &error), qPrintable(error));
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(showWindow());
     capture->clear();
 }
 
