@@ -42,13 +42,8 @@ pumpctl_on_the_laptop() {
 # The network tool lists the three pumps; the cable pump, picked from the list by
 # typing its name, is read through cable0, from the laptop's own address there.
 network_tool_on_the_laptop() {
-    local laptop=$1 title window id log=$out/network-tool-laptop.log queries
-    title=$(title_of pump-network-tool)
-    WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$installed\\pump-network-tool.exe" >"$log" 2>&1 &
-    window=$!
-    id=$(await_window "$title" "$(now_ms)") || fail "pump-network-tool.exe showed no window"
-    id=${id% *}
-    sleep 1
+    local laptop=$1 window id log=$out/network-tool-laptop.log queries
+    open_window pump-network-tool
     click 127 142                                          # Search Pumps
     sleep 4
     click 443 142                                          # the pump list opens

@@ -16,23 +16,27 @@ received() {
     sed -n 's/^[0-9:.]* udp .*: //p' "$1"
 }
 
-# Simulated pumps ($pumps of them, one unless set) logging each frame they receive to
-# $frames, then the installed window $1 with the arguments after it, logging on
-# stderr to $log. Sets simulator, window and id (the window's X id) for the caller.
-open_window_with_pumps() {
-    local executable=$1 title
+# The installed window $1 with the arguments after it, logging on stderr to $log.
+# Sets window (its process) and id (its X id) for the caller.
+open_window() {
+    local executable=$1
     shift
-    title=$(title_of "$executable")
-    build/pumpsim/pump-sim --pumps "${pumps:-1}" --restart-ms 2000 --log >"$frames" 2>&1 &
-    simulator=$!
-    sleep 0.5
     # Wine keeps the host's QT_* variables from Windows programs; WINEQT_X reaches
     # them as QT_X.
     WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$installed\\$executable.exe" "$@" >"$log" 2>&1 &
     window=$!
-    id=$(await_window "$title" "$(now_ms)") || fail "$executable.exe showed no window"
+    id=$(await_window "$(title_of "$executable")" "$(now_ms)") || fail "$executable.exe showed no window"
     id=${id% *}
     sleep 1
+}
+
+# Simulated pumps ($pumps of them, one unless set) logging each frame they receive to
+# $frames, then open_window with the arguments given. Sets simulator too.
+open_window_with_pumps() {
+    build/pumpsim/pump-sim --pumps "${pumps:-1}" --restart-ms 2000 --log >"$frames" 2>&1 &
+    simulator=$!
+    sleep 0.5
+    open_window "$@"
 }
 
 close_window_and_pumps() {
