@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
@@ -59,7 +60,9 @@ PlantWindow::PlantWindow(QWidget *parent)
         else if (search)
             showSearchProgress();
     });
-    resize(1200, 640);
+    // Room for the table, but never more than the screen it opens on offers (a laptop
+    // at 150 % may offer 1280 × 720 or less), keeping room for the frame's title bar.
+    resize(QSize(1200, 640).boundedTo(screen()->availableGeometry().size() - QSize(0, 48)));
     setStatus(tr("Press Search (F5) to find the plant's pumps."), 0, 0);
     updateActions();
     plantLog("PlantWindow") << "profile" << plant.profile().name();
